@@ -1,0 +1,230 @@
+#include "driver/Driver.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+#include <sys/stat.h>
+
+#include "diag/Fatal.h"
+#include "driver/Options.h"
+#include "parse/Parser.h"
+
+namespace Tolvex {
+
+namespace {
+
+const char* const svnRevision = "$Rev: 3379 $";
+constexpr size_t kMaxDefineText = 1023;
+
+struct RunState {
+  OutputFile output;
+  OutputFile deps;
+  wstring infile;
+  bool isOutfileOpen = false;
+};
+
+ByteWriter& err() { return stderrWriter(); }
+
+[[noreturn]] void commandLineError(const char* before, std::string_view arg = {}, const char* after = "") {
+  err().writeBytes(before);
+  err().write(getwstring(arg));
+  err().writeBytes(after);
+  fatalExit(1);
+}
+
+void writeUsage(ByteWriter& w) {
+  std::string rev = "UNDEFINED";
+  if (std::strncmp(svnRevision, "$Rev: ", 6) == 0) {
+    rev = svnRevision + 6;
+    rev = rev.substr(0, rev.find(' '));
+  }
+  w.writeBytes("tolvex version 3.3.0 (rev " + rev + ")\n");
+  w.writeBytes("USAGE: tolvex [options] <input>\n");
+  w.writeBytes("     -line               - Output line numbers\n");
+  w.writeBytes("     -o <filename>       - Specify outpuf filename\n");
+  w.writeBytes("     -outfile <filename> - Specify outpuf filename\n");
+  w.writeBytes("     -md <filename>      - Output include dependencies to a file\n");
+  w.writeBytes("     -D<define>[=value]  - Define a macro value\n");
+  w.writeBytes("     -i <path>           - Includes search path\n");
+  w.flush();
+}
+
+// A -D define enters the global scope at once; the first definition of a
+// name stays. The value's identifier "you" names the macro's one parameter,
+// which never gets an argument.
+void defineFromCommandLine(std::string_view text) {
+  if (text.empty())
+    return;
+  size_t eq = text.find('=');
+  std::string_view name = text.substr(0, eq);
+  std::string_view value = eq == std::string_view::npos ? std::string_view() : text.substr(eq + 1);
+  name = name.substr(0, std::min(name.size(), kMaxDefineText));
+  value = value.substr(0, std::min(value.size(), kMaxDefineText));
+  if (name.empty())
+    return;
+  PMacro macro(new CMacro());
+  macro->id = getwstring(name);
+  macro->params.push_back(u"you");
+  macro->hasParams = false;
+  macro->body = PTokenStream(new CTokenStream(value.data(), int(value.size())));
+  macro->body->popBack();
+  Parser::scopeStack.back()->insert(macro->id, macro);
+}
+
+void openOutput(RunState& run, const std::string& name) {
+  options.outputFile = name;
+  if (!run.output.open(name))
+    commandLineError("Error: can't open output file '", name, "'\n");
+  ofile = &run.output.writer();
+  run.isOutfileOpen = true;
+}
+
+void readCommandLine(RunState& run, int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "-line") {
+      options.outputLines = true;
+    } else if (arg.substr(0, 2) == "-D") {
+      defineFromCommandLine(arg.substr(2));
+    } else if (arg == "-md") {
+      if (i + 2 >= argc)
+        commandLineError("Error: missing -md depfile target\n");
+      std::string depName = argv[++i];
+      options.targetFile = argv[++i];
+      if (!run.deps.open(depName))
+        commandLineError("Error: can't open dep file '", depName, "'\n");
+      options.depfile = &run.deps;
+    } else if (arg == "-i") {
+      if (i + 1 >= argc)
+        commandLineError("Error: missing -i path\n");
+      options.includePaths.push_back(argv[++i]);
+    } else if (arg == "-outfile") {
+      if (i + 1 >= argc)
+        commandLineError("Error: missing -outfile filename\n");
+      openOutput(run, argv[++i]);
+    } else if (arg.substr(0, 9) == "-outfile=") {
+      openOutput(run, std::string(arg.substr(9)));
+    } else if (arg.substr(0, 2) == "-o") {
+      openOutput(run, std::string(arg.substr(2)));
+    } else if (arg.substr(0, 1) == "-" || i != argc - 1) {
+      commandLineError("Error: unknown option ", arg, "\n");
+    } else {
+      run.infile = getwstring(arg);
+    }
+  }
+}
+
+// Writing the output over the input would destroy it before it is read.
+void refuseOutputOverInput(const RunState& run) {
+  struct stat in, out;
+  if (!run.isOutfileOpen || run.infile.empty())
+    return;
+  std::string inName = getstring(run.infile);
+  if (::stat(inName.c_str(), &in) == 0 && ::stat(options.outputFile.c_str(), &out) == 0 &&
+      in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+    commandLineError("Error: output file '", options.outputFile, "' is the input file\n");
+}
+
+// Closes the outputs; a write that failed is an error of its own, never a
+// success.
+bool finishOutputs(RunState& run) {
+  bool ok = true;
+  if (run.isOutfileOpen) {
+    if (!run.output.commit()) {
+      err().writeBytes("Error: can't write output file '");
+      err().write(getwstring(options.outputFile));
+      err().writeBytes("'\n");
+      ok = false;
+    }
+  } else if (!stdoutWriter().flush()) {
+    err().writeBytes("Error: can't write output file 'stdout'\n");
+    ok = false;
+  }
+  if (options.depfile) {
+    options.depfile->writer().put('\n');
+    if (!run.deps.commit()) {
+      err().writeBytes("Error: can't write dep file '");
+      err().write(getwstring(run.deps.path()));
+      err().writeBytes("'\n");
+      ok = false;
+    }
+  }
+  err().flush();
+  return ok;
+}
+
+void resetRunState() {
+  options = TolvOptions();
+  ofile = &stdoutWriter();
+  ifstack.clear();
+  uniqueMacro = 0;
+  Parser::scopeStack.clear();
+  textStore().clear();
+  stdoutWriter().clearError();
+}
+
+int run(RunState& state, int argc, const char* const* argv) {
+  Parser::scopeStack.push_back(PMacroScope(new CMacroScope()));
+  if (argc < 2) {
+    writeUsage(err());
+    return 0;
+  }
+  readCommandLine(state, argc, argv);
+  refuseOutputOverInput(state);
+
+  if (options.depfile) {
+    ByteWriter& dep = options.depfile->writer();
+    dep.writeBytes(options.targetFile);
+    dep.writeBytes(": ");
+  }
+  auto errors = std::make_unique<CErrors>();
+  cerrors = errors.get();
+  int errCount = 0, warnCount = 0;
+  {
+    CTokenStreamScanner scanner(new CTokenStream(state.infile));
+    Parser parser(&scanner);
+    parser.location = PLocation(new CLocation{state.infile, 1, 1});
+    parser.Parse();
+    errCount = cerrors->errCount;
+    warnCount = cerrors->warnCount;
+  }
+  bool written = finishOutputs(state);
+  if (errCount > 0 || warnCount > 0) {
+    err().writeBytes("tolvex - ");
+    err().writeInt(errCount);
+    err().writeBytes(" error(s), ");
+    err().writeInt(warnCount);
+    err().writeBytes(" warning(s)\n");
+    err().flush();
+  }
+  if (!written)
+    return 1;
+  return errCount == 0 ? 0 : 2;
+}
+
+} // namespace
+
+int runTolvex(int argc, const char* const* argv) {
+  resetRunState();
+  RunState state;
+  int status;
+  try {
+    status = run(state, argc, argv);
+  } catch (const FatalExit& exit) {
+    status = exit.status;
+  } catch (const std::bad_alloc&) {
+    stdoutWriter().flush();
+    err().writeBytes("Error: out of memory\n");
+    err().flush();
+    status = 1;
+  }
+  cerrors = nullptr;
+  options.depfile = nullptr;
+  ofile = &stdoutWriter();
+  stdoutWriter().flush();
+  Parser::scopeStack.clear();
+  textStore().clear();
+  return status;
+}
+
+} // namespace Tolvex

@@ -1,0 +1,522 @@
+#include "lex/Scanner.h"
+
+#include <array>
+
+#include "diag/Fatal.h"
+#include "support/ByteWriter.h"
+
+namespace Tolvex {
+
+namespace {
+
+constexpr wchar EOL = u'\n';
+
+bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isIdentChar(int c) { return isLetter(c) || isDigit(c); }
+bool isHex(int c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// Words that may follow a fixed prefix, walked one character at a time: a
+// token ends where no word continues, and is complete only on a whole word.
+class WordTrie {
+public:
+  struct Node {
+    std::array<int16_t, 26> next{}; // lower-case letters only; 0 = none
+    int kind = -1;
+  };
+  explicit WordTrie(std::initializer_list<std::pair<const char*, int>> words) : nodes(1) {
+    for (auto [word, kind] : words) {
+      int n = 0;
+      for (const char* p = word; *p; ++p) {
+        int child = nodes[n].next[*p - 'a'];
+        if (!child) {
+          child = int(nodes.size());
+          nodes[n].next[*p - 'a'] = int16_t(child);
+          nodes.emplace_back();
+        }
+        n = child;
+      }
+      nodes[n].kind = kind;
+    }
+  }
+  int step(int node, int c) const { return c >= 'a' && c <= 'z' ? nodes[node].next[c - 'a'] : 0; }
+  int kind(int node) const { return nodes[node].kind; }
+
+private:
+  std::vector<Node> nodes;
+};
+
+const WordTrie& directives() {
+  static const WordTrie trie{
+      {"include", _tinclude},   {"define", _tdefine},       {"undef", _tundef},
+      {"macro", _tmacro},       {"endmacro", _tendmacro},   {"if", _tif},
+      {"else", _telse},         {"elif", _telif},           {"endif", _tendif},
+      {"ifdef", _tifdef},       {"ifndef", _tifndef},       {"hide", _thide},
+      {"unhide", _tunhide},     {"rept", _trept},           {"endrept", _tendrept},
+      {"eval", _teval},         {"def", _tdef},             {"enddef", _tenddef},
+      {"sched", _tsched},       {"endsched", _tendsched},   {"declare", _tdeclare},
+      {"function", _tfunction}, {"endfunction", _tendfunction}, {"pushblock", _tpushblock},
+      {"popblock", _tpopblock},
+  };
+  return trie;
+}
+
+const WordTrie& magicWords() {
+  static const WordTrie trie{{"rubbishmagic", _rubbishmagic}, {"tolvexmagic", _tolvexmagic}};
+  return trie;
+}
+
+const wchar kLineFeed[] = u"\n";
+
+} // namespace
+
+Scanner::Scanner(const wstring& fileName, int includeDepth, TokenArena& arena)
+    : buffer(PChunkData(new CChunkData(fileName, includeDepth))), arena(arena) {
+  Init();
+}
+
+Scanner::Scanner(const wchar* buf, int len, TokenArena& arena)
+    : buffer(PChunkData(new CChunkData(buf, len))), arena(arena) {
+  Init();
+}
+
+Scanner::Scanner(const char* buf, int len, TokenArena& arena)
+    : buffer(PChunkData(new CChunkData(buf, len))), arena(arena) {
+  Init();
+}
+
+Scanner::Scanner(PChunkData source, TokenArena& arena) : buffer(source), arena(arena) { Init(); }
+
+void Scanner::Init() {
+  oldEols = 0;
+  NextCh();
+}
+
+void Scanner::NextCh() {
+  if (oldEols > 0) {
+    ch = EOL;
+    --oldEols;
+    chInjected = true;
+    chConverted = false;
+    return;
+  }
+  chInjected = false;
+  fileName = buffer.GetFileName();
+  pos = buffer.GetPos();
+  line = buffer.GetLine();
+  col = buffer.GetCol();
+  ch = buffer.Read();
+  chConverted = ch == '\r' && buffer.Peek() != '\n';
+  if (chConverted)
+    ch = EOL;
+}
+
+// Consumes ch and the run of characters after it that accept() takes. None of
+// them may be a line break.
+template <class Pred> void Scanner::SkipRun(Pred accept) {
+  while (accept(ch)) {
+    buffer.SkipWhile(accept);
+    AddCh();
+  }
+}
+
+// Block comments vanish; the line feeds inside come back as that many line
+// feeds right after the comment, so the line structure survives.
+bool Scanner::Comment0() {
+  if (buffer.Peek() != '*')
+    return false; // the "/" stays current, as if read again
+  int line0 = line;
+  NextCh();
+  NextCh();
+  for (;;) {
+    if (ch == '*') {
+      NextCh();
+      if (ch == '/') {
+        oldEols = line - line0;
+        NextCh();
+        return true;
+      }
+    } else if (ch == EoF) {
+      return false;
+    } else {
+      buffer.SkipWhile([](wchar c) { return c != '*' && c != '\n' && c != '\r'; });
+      NextCh();
+    }
+  }
+}
+
+Token* Scanner::Scan() {
+  if (!ahead.empty()) {
+    Token* t = ahead.front();
+    ahead.pop_front();
+    if (peekAt > 0)
+      --peekAt;
+    return t;
+  }
+  peekAt = 0;
+  return NextToken();
+}
+
+Token* Scanner::Peek() {
+  for (;;) {
+    if (peekAt == ahead.size())
+      ahead.push_back(NextToken());
+    Token* t = ahead[peekAt++];
+    if (t->kind <= kMaxT)
+      return t;
+  }
+}
+
+Token* Scanner::NextToken() {
+  while (ch == '/' && Comment0()) {
+  }
+  Token* t = arena.make();
+  t->fileName = fileName;
+  t->line = line;
+  t->col = col;
+  int startPos = pos;
+  bool injected = chInjected;
+  tokenConverted = false;
+  int kind = _noSym;
+
+  switch (ch) {
+  case EoF:
+    t->kind = _EOF;
+    t->setText(wstring_view());
+    return t;
+  case '\n':
+    AddCh();
+    kind = _newline;
+    break;
+  case '\r': // always followed by a line feed here
+    AddCh();
+    if (ch == '\n') {
+      AddCh();
+      kind = _newline;
+    }
+    break;
+  case ' ': case '\t': case '\v': case '\f':
+    SkipRun(isBlank);
+    kind = _whitespace;
+    break;
+  case '0': case '1': case '2': case '3': case '4': case '5': case '6': case '7': case '8': case '9':
+    kind = Number();
+    break;
+  case '\'':
+    kind = CharConstant();
+    break;
+  case '"':
+    kind = StringConstant();
+    break;
+  case '@':
+    AddCh();
+    if (ch == '@') {
+      AddCh();
+      kind = _atat;
+    } else if (ch == '"') {
+      kind = VerbatimString();
+    }
+    break;
+  case '\\':
+    AddCh();
+    if (ch == '/' || ch == '@') {
+      kind = ch == '/' ? _join : _unique;
+      AddCh();
+    }
+    break;
+  case '.': AddCh(); kind = _dot; break;
+  case ',': AddCh(); kind = _comma; break;
+  case ':': AddCh(); kind = _colon; break;
+  case ';': AddCh(); kind = _semicolon; break;
+  case '+': AddCh(); kind = _add; break;
+  case '~': AddCh(); kind = _inv; break;
+  case '^': AddCh(); kind = _xor; break;
+  case '(': AddCh(); kind = _lpar; break;
+  case ')': AddCh(); kind = _rpar; break;
+  case '#': AddCh(); kind = _hash; break;
+  case '?': AddCh(); kind = _question; break;
+  case '*': AddCh(); kind = _star; break;
+  case '%': AddCh(); kind = _percent; break;
+  case '-':
+    AddCh();
+    kind = ch == '-' ? Directive() : _sub;
+    break;
+  case '!':
+    AddCh();
+    kind = _not;
+    if (ch == '=') {
+      AddCh();
+      kind = _ne;
+    }
+    break;
+  case '&':
+    AddCh();
+    kind = _and;
+    if (ch == '&') {
+      AddCh();
+      kind = _land;
+    }
+    break;
+  case '=':
+    AddCh();
+    if (ch == '=') {
+      AddCh();
+      kind = _eq;
+    }
+    break;
+  case '<':
+    AddCh();
+    kind = _lt;
+    if (ch == '=' || ch == '<') {
+      kind = ch == '=' ? _le : _shl;
+      AddCh();
+    }
+    break;
+  case '>':
+    AddCh();
+    kind = _gt;
+    if (ch == '=' || ch == '>') {
+      kind = ch == '=' ? _ge : _shr;
+      AddCh();
+    }
+    break;
+  case '|':
+    AddCh();
+    kind = _or;
+    if (ch == '|') {
+      AddCh();
+      kind = _lor;
+    }
+    break;
+  case '/':
+    AddCh();
+    kind = _slash;
+    if (ch == '/') {
+      // Up to, not including, the line break; a lone carriage return is one.
+      SkipRun([](int c) { return c != '\n' && c != '\r' && c != EoF; });
+      kind = _ccomment;
+    }
+    break;
+  case '$':
+    kind = Magic();
+    break;
+  default:
+    if (isLetter(ch)) {
+      SkipRun(isIdentChar);
+      kind = _ident;
+    } else {
+      AddCh();
+    }
+    break;
+  }
+
+  t->kind = uint8_t(kind);
+  int len = pos - startPos;
+  if (injected) {
+    t->setText(wstring_view(kLineFeed, 1));
+    return t;
+  }
+  if (len > kMaxTokenLength) {
+    stdoutWriter().writeBytes("--- Too long token value\n");
+    fatalExit(1);
+  }
+  const wchar* view = buffer.View(startPos, pos); // every buffer here holds one chunk
+  if (tokenConverted) {
+    // A lone carriage return reads as a line feed, so the text is not the source's.
+    bool nextIsLineFeed = ch == '\n' && !chConverted && !chInjected;
+    wchar* text = textStore().allocate(len);
+    for (int i = 0; i < len; ++i) {
+      bool lone = view[i] == '\r' && !(i + 1 < len ? view[i + 1] == '\n' : nextIsLineFeed);
+      text[i] = lone ? EOL : view[i];
+    }
+    t->setText(wstring_view(text, len));
+  } else {
+    t->setText(wstring_view(view, len));
+  }
+  if (kind == _ident && len == 7 && t->text() == u"defined")
+    t->kind = _defined;
+  return t;
+}
+
+// Decimal and hexadecimal constants, with the integer context rule after the
+// digits of a decimal constant.
+int Scanner::Number() {
+  int startPos = pos, tokenLine = line, tokenCol = col;
+  if (ch == '0') {
+    AddCh();
+    if (ch == 'x' || ch == 'X') {
+      AddCh();
+      if (!isHex(ch))
+        return _noSym;
+      SkipRun(isHex);
+      Suffix();
+      return _intCon;
+    }
+  }
+  SkipRun(isDigit);
+  if (ch == 'u' || ch == 'U' || ch == 'l' || ch == 'L') {
+    Suffix();
+    return _intCon;
+  }
+  if (ch == '.')
+    return IntegerContext(startPos, tokenLine, tokenCol);
+  return _intCon;
+}
+
+void Scanner::Suffix() {
+  if (ch == 'u' || ch == 'U') {
+    AddCh();
+    if (ch == 'l' || ch == 'L')
+      AddCh();
+  } else if (ch == 'l' || ch == 'L') {
+    AddCh();
+    if (ch == 'u' || ch == 'U')
+      AddCh();
+  }
+}
+
+// Decimal digits D followed by a period: "D." before a digit or the end,
+// "D.c<digits>[suffix]" or "D.c<suffix>" as one constant, and otherwise D
+// alone, with the period and c given back.
+int Scanner::IntegerContext(int startPos, int tokenLine, int tokenCol) {
+  int digits = pos - startPos;
+  AddCh(); // the period
+  if (isDigit(ch) || ch == EoF)
+    return _noSym;
+  AddCh(); // c
+  if (isDigit(ch)) {
+    SkipRun(isDigit);
+    Suffix();
+    return _intCon;
+  }
+  if (ch == 'u' || ch == 'U' || ch == 'l' || ch == 'L') {
+    Suffix();
+    return _intCon;
+  }
+  buffer.SetPos(startPos);
+  NextCh();
+  line = tokenLine;
+  col = tokenCol;
+  for (int i = 0; i < digits; ++i)
+    NextCh();
+  tokenConverted = false;
+  return _intCon;
+}
+
+// After a backslash: true when a complete escape was consumed.
+bool Scanner::Escape(bool inString) {
+  AddCh(); // the backslash
+  switch (ch) {
+  case '"': case '\'': case '0': case '\\': case 'a': case 'b': case 'f': case 'n': case 'r':
+  case 't': case 'v':
+    AddCh();
+    return true;
+  case 'x': {
+    AddCh();
+    if (!isHex(ch))
+      return false;
+    AddCh();
+    // In a string further characters are ordinary; a character constant takes up to four digits.
+    for (int n = 1; !inString && n < 4 && isHex(ch); ++n)
+      AddCh();
+    return true;
+  }
+  case 'u':
+  case 'U': {
+    int digits = ch == 'u' ? 4 : 8;
+    AddCh();
+    for (int n = 0; n < digits; ++n) {
+      if (!isHex(ch))
+        return false;
+      AddCh();
+    }
+    return true;
+  }
+  default:
+    return false;
+  }
+}
+
+int Scanner::CharConstant() {
+  AddCh(); // the opening quote
+  if (ch == '\\') {
+    if (!Escape(false))
+      return _noSym;
+  } else if (ch != '\'' && ch != '\r' && ch != '\n' && ch != EoF) {
+    AddCh();
+  } else {
+    return _noSym;
+  }
+  if (ch != '\'')
+    return _noSym;
+  AddCh();
+  return _charCon;
+}
+
+int Scanner::StringConstant() {
+  AddCh(); // the opening quote
+  for (;;) {
+    if (ch == '"') {
+      AddCh();
+      return _stringCon;
+    }
+    if (ch == '\\') {
+      if (!Escape(true))
+        return _noSym;
+    } else if (ch == '\r' || ch == '\n' || ch == EoF) {
+      return _noSym;
+    } else {
+      SkipRun([](int c) { return c != '"' && c != '\\' && c != '\r' && c != '\n' && c != EoF; });
+    }
+  }
+}
+
+// @"..." runs over line breaks; two quotes in a row stand for one.
+int Scanner::VerbatimString() {
+  AddCh(); // the quote after "@"
+  for (;;) {
+    if (ch == EoF)
+      return _noSym;
+    if (ch == '"') {
+      AddCh();
+      if (ch != '"')
+        return _stringCon;
+      AddCh();
+    } else if (ch == '\n' || ch == '\r') {
+      AddCh();
+    } else {
+      SkipRun([](int c) { return c != '"' && c != '\r' && c != '\n' && c != EoF; });
+    }
+  }
+}
+
+// After "--": the longest run of letters that leads on toward a directive word.
+int Scanner::Directive() {
+  AddCh(); // the second "-"
+  const WordTrie& trie = directives();
+  int node = 0;
+  while (int next = trie.step(node, ch)) {
+    node = next;
+    AddCh();
+  }
+  int kind = trie.kind(node);
+  return kind < 0 ? _noSym : kind;
+}
+
+int Scanner::Magic() {
+  AddCh(); // "$"
+  if (ch != '$')
+    return _noSym;
+  AddCh();
+  const WordTrie& trie = magicWords();
+  int node = 0;
+  while (int next = trie.step(node, ch)) {
+    node = next;
+    AddCh();
+  }
+  int kind = trie.kind(node);
+  return kind < 0 ? _noSym : kind;
+}
+
+} // namespace Tolvex

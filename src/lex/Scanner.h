@@ -1,0 +1,70 @@
+// The scanner: splits one source into tokens. Nothing but block comments is
+// thrown away, and it never fails: a character that starts no token, and an
+// incomplete token, become a token of kind _noSym.
+#pragma once
+
+#include <deque>
+
+#include "lex/Token.h"
+#include "lex/TokenKinds.h"
+#include "source/ChunkBuffer.h"
+
+namespace Tolvex {
+
+class Scanner {
+public:
+  static constexpr int EoF = CChunkBuffer::EoF;
+  static constexpr int kMaxTokenLength = 524287; // longer tokens end the run
+
+  // Tokens are made in arena, which the caller keeps for as long as they are read.
+  Scanner(const wstring& fileName, int includeDepth, TokenArena& arena);
+  Scanner(const wchar* buf, int len, TokenArena& arena);
+  Scanner(const char* buf, int len, TokenArena& arena);
+  Scanner(PChunkData source, TokenArena& arena);
+  Scanner(const Scanner&) = delete;
+  Scanner& operator=(const Scanner&) = delete;
+
+  // The next token; after the end of input, a new end-of-file token each time.
+  Token* Scan();
+  // Looks further ahead at each call, skipping comments; Scan returns the same
+  // tokens later.
+  Token* Peek();
+  void ResetPeek() { peekAt = 0; }
+
+private:
+  void Init();
+  void NextCh();
+  void AddCh() {
+    tokenConverted |= chConverted;
+    NextCh();
+  }
+  bool Comment0();
+  Token* NextToken();
+  int Number();
+  int IntegerContext(int startPos, int tokenLine, int tokenCol);
+  void Suffix();
+  int CharConstant();
+  int StringConstant();
+  int VerbatimString();
+  bool Escape(bool inString);
+  int Directive();
+  int Magic();
+  template <class Pred> void SkipRun(Pred accept);
+
+  CChunkBuffer buffer;
+  TokenArena& arena;
+  std::deque<Token*> ahead; // tokens made by Peek and not yet returned by Scan
+  size_t peekAt = 0;
+
+  int ch = 0;
+  int pos = 0;
+  int line = 0;
+  int col = 0;
+  const SourceName* fileName = nullptr;
+  int oldEols = 0;
+  bool chInjected = false;     // ch is a line feed given back after a block comment
+  bool chConverted = false;    // ch is a lone carriage return read as a line feed
+  bool tokenConverted = false; // the token being built holds such a character
+};
+
+} // namespace Tolvex

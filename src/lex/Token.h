@@ -1,0 +1,80 @@
+// Tokens and the arena they are carved from.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "source/TextStore.h"
+
+namespace Tolvex {
+
+// A token is also a node of the token list it sits in (next and prev), so a
+// position in a list is simply a token pointer and no node is allocated.
+class Token {
+public:
+  Token* next = nullptr;
+  Token* prev = nullptr;
+  const wchar* val = u""; // the exact source text; a view into the TextStore
+  const SourceName* fileName = SourceName::unset();
+  int32_t len = 0;
+  int32_t line = 0;
+  int32_t col = 0;
+  uint8_t kind = 0;
+  bool deleted = false;
+  uint16_t depth = 0; // how many macro expansions nest around the text that made it
+
+  Token() = default;
+  // A copy shares the text and the file name, and is unlinked and not deleted.
+  explicit Token(const Token* t)
+      : val(t->val), fileName(t->fileName), len(t->len), line(t->line), col(t->col), kind(t->kind),
+        depth(t->depth) {}
+
+  wstring_view text() const { return wstring_view(val, size_t(len)); }
+  void setText(wstring_view s) {
+    val = s.data();
+    len = int32_t(s.size());
+  }
+};
+
+// Tokens are never freed one by one: an arena hands them out from growing
+// blocks and releases them all at once.
+class TokenArena {
+public:
+  TokenArena() = default;
+  TokenArena(const TokenArena&) = delete;
+  TokenArena& operator=(const TokenArena&) = delete;
+
+  Token* make() {
+    if (left == 0)
+      grow();
+    --left;
+    return new (top++) Token();
+  }
+  Token* copy(const Token* t) {
+    if (left == 0)
+      grow();
+    --left;
+    return new (top++) Token(t);
+  }
+  size_t count() const { return made - left; }
+
+private:
+  void grow() {
+    size_t n = blocks.empty() ? 8 : std::min<size_t>(made, kMaxBlock);
+    blocks.emplace_back(static_cast<Token*>(::operator new(n * sizeof(Token))));
+    top = blocks.back().get();
+    left = n;
+    made += n;
+  }
+  struct Free {
+    void operator()(Token* p) const { ::operator delete(p); }
+  };
+  static constexpr size_t kMaxBlock = 1 << 16;
+  std::vector<std::unique_ptr<Token, Free>> blocks;
+  Token* top = nullptr;
+  size_t left = 0;
+  size_t made = 0;
+};
+
+} // namespace Tolvex

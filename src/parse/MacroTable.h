@@ -1,0 +1,41 @@
+// Macro records and the scopes that map names to them.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "stream/TokenStream.h"
+
+namespace Tolvex {
+
+class CMacro {
+public:
+  wstring id;
+  std::vector<wstring> params;
+  PTokenStream body; // without an end-of-file token
+  bool hasParams = false;
+};
+using PMacro = linked_ptr<CMacro>;
+
+// Names in code-unit order. Most identifiers name no macro, so a lookup first
+// asks a small filter of name hashes, which can only answer "maybe" or "no".
+class CMacroScope {
+public:
+  std::map<wstring, PMacro, std::less<>> macros;
+
+  PMacro find(wstring_view name) const;
+  // Replaces any entry of the same name.
+  void define(const wstring& name, PMacro macro);
+  // Keeps an existing entry.
+  void insert(const wstring& name, PMacro macro);
+  void erase(wstring_view name);
+
+private:
+  static size_t slot(wstring_view name);
+  static constexpr size_t kFilterSlots = 1 << 14;
+  std::vector<uint32_t> filter = std::vector<uint32_t>(kFilterSlots); // names per slot
+};
+using PMacroScope = linked_ptr<CMacroScope>;
+
+} // namespace Tolvex

@@ -1,0 +1,219 @@
+// Conditional assembly, "--eval", "--hide" and "--unhide". The pump carries
+// out the conditional keywords itself as soon as one becomes the lookahead, so
+// the text of a skipped branch never reaches the grammar.
+#include "driver/Options.h"
+#include "parse/Parser.h"
+
+namespace Tolvex {
+
+void Parser::procIf(int cond) {
+  if (!ifstack.empty() && ifstack.back() != 0)
+    ifstack.push_back(3);
+  else
+    ifstack.push_back(cond ? 0 : 1);
+}
+
+// One conditional line, by the keyword in la. The full form parses the whole
+// line; the short form takes only the keyword, and the rest of the line is
+// dropped as inactive text.
+void Parser::ConditionalKeyword() {
+  int kind = la->kind;
+  int cond = 0;
+  bool opens = kind == _tif || kind == _tifdef || kind == _tifndef;
+  bool activeParent = ifstack.empty() || ifstack.back() == 0;
+  bool waiting = ifstack.empty() || ifstack.back() == 1;
+  bool full = opens ? activeParent : waiting;
+
+  directive = true;
+  skipConditionals = true;
+  skipWhiteSpace = true;
+  if (!full) {
+    Get();
+  } else {
+    switch (kind) {
+    case _tif:
+      IfDirective(cond);
+      break;
+    case _tifdef:
+      IfdefDirective(cond);
+      break;
+    case _tifndef:
+      IfndefDirective(cond);
+      break;
+    case _telif:
+      ElifDirective(cond);
+      break;
+    case _telse:
+      ElseDirective();
+      break;
+    case _tendif:
+      EndifDirective();
+      break;
+    }
+  }
+  skipConditionals = false;
+  skipWhiteSpace = false;
+
+  if (opens) {
+    procIf(cond);
+    return;
+  }
+  if (ifstack.empty())
+    return;
+  int& state = ifstack.back();
+  switch (kind) {
+  case _telif:
+    if (state == 0)
+      state = 2;
+    else if (state == 1 && cond)
+      state = 0;
+    break;
+  case _telse:
+    if (state == 0)
+      state = 2;
+    else if (state == 1)
+      state = 0;
+    break;
+  case _tendif:
+    ifstack.pop_back();
+    break;
+  }
+}
+
+// IfDirective -> "--if" TernaryExpr Separator
+void Parser::IfDirective(int& cond) {
+  Expect(_tif);
+  TernaryExpr(cond);
+  skipWhiteSpace = false;
+  Separator();
+}
+
+// ElifDirective -> "--elif" TernaryExpr Separator
+void Parser::ElifDirective(int& cond) {
+  Expect(_telif);
+  TernaryExpr(cond);
+  skipWhiteSpace = false;
+  Separator();
+}
+
+// ElseDirective -> "--else" Separator
+void Parser::ElseDirective() {
+  Expect(_telse);
+  skipWhiteSpace = false;
+  Separator();
+}
+
+// EndifDirective -> "--endif" [ whitespace ] [ newline | ";" ]
+void Parser::EndifDirective() {
+  skipWhiteSpace = false;
+  Expect(_tendif);
+  if (la->kind == _whitespace)
+    Get();
+  if (la->kind == _newline || la->kind == _semicolon)
+    Get();
+}
+
+// IfdefDirective -> "--ifdef" ident Separator; the name is not expanded.
+void Parser::IfdefDirective(int& cond) {
+  skipMacro = true;
+  Expect(_tifdef);
+  skipMacro = false;
+  Expect(_ident);
+  wstring id(t->text());
+  cond = checkMacros(id) ? 1 : 0;
+  skipWhiteSpace = false;
+  Separator();
+}
+
+void Parser::IfndefDirective(int& cond) {
+  skipMacro = true;
+  Expect(_tifndef);
+  skipMacro = false;
+  Expect(_ident);
+  wstring id(t->text());
+  cond = checkMacros(id) ? 0 : 1;
+  skipWhiteSpace = false;
+  Separator();
+}
+
+// EvalDirective -> "--eval" "(" TernaryExpr ")"
+void Parser::EvalDirective(int& cond) {
+  Expect(_teval);
+  Expect(_lpar);
+  TernaryExpr(cond);
+  skipWhiteSpace = false;
+  Expect(_rpar);
+}
+
+// "--eval(expr)" anywhere in the text becomes the decimal value, spliced in
+// front of the token that followed ")". It is evaluated in skipped text too.
+void Parser::EvalOperator() {
+  int cond = 0;
+  CTokenIterator start = scanner->prev;
+  skipConditionals = true;
+  skipWhiteSpace = true;
+  EvalDirective(cond);
+  CTokenIterator end = scanner->prev;
+  skipConditionals = false;
+  skipWhiteSpace = false;
+
+  Token value(la);
+  value.kind = _intCon;
+  wstring number = decimal(cond);
+  value.setText(wstring_view(textStore().copy(number), number.size()));
+  markDeleted(start, end);
+  scanner->curr = Splice(end, &value);
+}
+
+// The conditional forms that reach the grammar only parse their line; hide
+// and unhide switch the output off and on.
+void Parser::CondDirective() {
+  int cond = 0;
+  switch (la->kind) {
+  case _thide:
+    Get();
+    Separator();
+    options.outputAsm = 0;
+    break;
+  case _tunhide:
+    Get();
+    Separator();
+    options.outputAsm = 1;
+    break;
+  case _telse:
+    Get();
+    skipWhiteSpace = false;
+    Separator();
+    break;
+  case _telif:
+    Get();
+    TernaryExpr(cond);
+    skipWhiteSpace = false;
+    Separator();
+    break;
+  case _tendif:
+    EndifDirective();
+    break;
+  case _tifdef:
+    IfdefDirective(cond);
+    break;
+  case _tifndef:
+    IfndefDirective(cond);
+    break;
+  case _teval:
+    EvalDirective(cond);
+    break;
+  case _rubbishmagic:
+    Get();
+    Expect(_tif);
+    TernaryExpr(cond);
+    skipWhiteSpace = false;
+    Separator();
+    break;
+  default:
+    SynErr(kInvalidCondDirective);
+    break;
+  }
+}
+
+} // namespace Tolvex

@@ -1,0 +1,70 @@
+// The macro table and the "--define" and "--undef" directives.
+#include "parse/Parser.h"
+
+namespace Tolvex {
+
+PMacro Parser::checkMacros(wstring_view name) {
+  for (auto scope = scopeStack.rbegin(); scope != scopeStack.rend(); ++scope)
+    if (PMacro macro = (*scope)->find(name))
+      return macro;
+  return PMacro();
+}
+
+// DefineDirective -> "--define" whitespace ident [ whitespace ]
+//                    [ "(" [ ident { "," ident } ] ")" ] body Separator
+// The body is read with expansion on, so macros in it are replaced now, not
+// when the new macro is used.
+void Parser::DefineDirective() {
+  CTokenIterator start = scanner->prev;
+  skipMacro = true;
+  Expect(_tdefine);
+  Expect(_whitespace);
+  skipMacro = false;
+  Expect(_ident);
+  PMacro macro(new CMacro());
+  macro->id = wstring(t->text());
+  if (la->kind == _whitespace)
+    Get();
+  if (la->kind == _lpar) {
+    skipWhiteSpace = true;
+    macro->hasParams = true;
+    Get();
+    if (la->kind == _ident) {
+      Get();
+      macro->params.emplace_back(t->text());
+      while (la->kind == _comma) {
+        Get();
+        Expect(_ident);
+        macro->params.emplace_back(t->text());
+      }
+    }
+    skipWhiteSpace = false;
+    Expect(_rpar);
+  }
+  CTokenIterator bodyStart = scanner->prev;
+  while (la->kind != _newline && la->kind != _EOF)
+    Get();
+  CTokenIterator bodyEnd = scanner->prev;
+  macro->body = PTokenStream(new CTokenStream(bodyStart, bodyEnd, _EOF));
+  macro->body->strip();
+  scopeStack.back()->define(macro->id, macro);
+  Separator();
+  markDeleted(start, scanner->prev);
+}
+
+// UndefDirective -> "--undef" whitespace ident Separator
+void Parser::UndefDirective() {
+  CTokenIterator start = scanner->prev;
+  skipMacro = true;
+  Expect(_tundef);
+  Expect(_whitespace);
+  skipMacro = false;
+  Expect(_ident);
+  wstring id(t->text());
+  CTokenIterator end = scanner->prev;
+  scopeStack.back()->erase(id);
+  markDeleted(start, end);
+  Separator();
+}
+
+} // namespace Tolvex

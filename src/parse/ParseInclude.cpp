@@ -1,0 +1,82 @@
+// File inclusion: the directive line is replaced by the tokens of the file,
+// found next to the including file or along the -i paths.
+#include <sys/stat.h>
+
+#include "driver/Options.h"
+#include "parse/Parser.h"
+
+namespace Tolvex {
+
+namespace {
+
+bool isIncludable(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+// IncludeDirective -> "--include" whitespace ( stringCon | { token } ) Separator
+void Parser::DoInclude() {
+  Token* tsave = t;
+  CTokenIterator start = scanner->prev;
+  int depth = la->fileName->includeDepth + 1;
+  Expect(_tinclude);
+  Expect(_whitespace);
+  wstring filename;
+  if (la->kind == _stringCon) {
+    Get();
+    wstring_view quoted = t->text();
+    filename = wstring(quoted.substr(1, quoted.size() >= 2 ? quoted.size() - 2 : 0));
+  } else {
+    while (la->kind != _whitespace && la->kind != _EOF && la->kind != _newline &&
+           la->kind != _semicolon) {
+      Get();
+      filename += t->text();
+    }
+  }
+
+  std::string name = getstring(filename);
+  std::string found = normalizePath(getBaseDirectory(getstring(location ? location->file : u"")) + name);
+  bool includeFound = isIncludable(found);
+  for (size_t i = 0; !includeFound && i < options.includePaths.size(); ++i) {
+    found = normalizePath(options.includePaths[i] + "/" + name);
+    includeFound = isIncludable(found);
+  }
+
+  if (la->kind != _EOF && la->kind != _newline && la->kind != _semicolon)
+    Get();
+  CTokenIterator end = scanner->curr;
+  scanner->curr = start;
+  markDeleted(start, end);
+
+  if (!includeFound) {
+    ByteWriter& err = stderrWriter();
+    err.writeBytes("Error: could not find include file '");
+    err.write(filename);
+    err.writeBytes("'\n");
+    err.flush();
+  } else if (depth > kMaxIncludeDepth) {
+    LimitError(kErrIncludeTooDeep, u"include nested too deeply");
+  } else {
+    auto stream = std::make_unique<CTokenStream>(getwstring(found), depth);
+    long long count = 0;
+    for (CTokenIterator it = stream->begin(); it->kind != _EOF; it = it->next)
+      ++count;
+    if (ReserveSplice(count)) {
+      if (options.depfile) {
+        ByteWriter& dep = options.depfile->writer();
+        dep.writeBytes(" \\\n  ");
+        dep.writeBytes(found);
+      }
+      // The scanned tokens move into the input stream as they are; their
+      // stream stays alive (holding only its end) until the run ends.
+      scanner->stream->adopt(*stream, end);
+      includedStreams.push_back(std::move(stream));
+    }
+  }
+  la = tsave;
+  Get();
+}
+
+} // namespace Tolvex

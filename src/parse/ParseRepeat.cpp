@@ -1,0 +1,139 @@
+// Repeat blocks: the body is captured once as tokens and copied count times
+// in front of the reader, the counter replaced by each copy's number.
+#include "driver/Options.h"
+#include "parse/Parser.h"
+
+namespace Tolvex {
+
+// ReptDirective -> "--rept" "(" TernaryExpr [ "," ident ] ")" body "--endrept" Separator
+void Parser::ReptDirective() {
+  CTokenIterator start = scanner->prev;
+  skipConditionals = true;
+  int reptCount = 0;
+  wstring reptId;
+  bool hasEndrept = false;
+  Expect(_trept);
+  skipWhiteSpace = true; // too late for a blank before "(": that one is an error
+  Expect(_lpar);
+  TernaryExpr(reptCount);
+  if (la->kind == _comma) {
+    Get();
+    Expect(_ident);
+    reptId = wstring(t->text());
+  }
+  skipWhiteSpace = false;
+  skipMacro = true;
+  Expect(_rpar);
+
+  PMacro macro(new CMacro());
+  macro->params.push_back(reptId);
+  // Blanks and line ends between the header and the body are not part of it.
+  bool newlineSeen = false;
+  while (la->kind == _newline || la->kind == _whitespace) {
+    newlineSeen |= la->kind == _newline;
+    Get();
+  }
+  if (!newlineSeen && la->kind == _semicolon)
+    Get();
+  CTokenIterator begin = scanner->prev;
+  CTokenIterator txtend = begin;
+  ReptText(txtend, hasEndrept);
+  macro->body = PTokenStream(new CTokenStream(begin, txtend, _EOF));
+
+  if (la->kind == _whitespace)
+    Get();
+  CTokenIterator end;
+  if (la->kind == _semicolon) {
+    Get();
+    end = scanner->prev;
+  } else {
+    end = scanner->prev;
+    if (la->kind == _newline) {
+      Get();
+      oAsm(1, t->text());
+    } else {
+      SynErr(kInvalidReptDirective);
+    }
+  }
+  markDeleted(start, end);
+  if (hasEndrept)
+    ReptExpand(macro, reptCount, reptId);
+}
+
+// Captures a body up to the matching "--endrept"; nested blocks stay whole.
+void Parser::ReptText(CTokenIterator& txtend, bool& hasEndrept) {
+  int reptcount = 0;
+  for (;;) {
+    switch (la->kind) {
+    case _hash:
+      while (la->kind != _newline && la->kind != _EOF)
+        Get();
+      Get();
+      txtend = scanner->prev;
+      break;
+    case _trept:
+      ++reptcount;
+      Get();
+      txtend = scanner->prev;
+      break;
+    case _tendrept:
+      if (reptcount > 0) {
+        Get();
+        --reptcount;
+        txtend = scanner->prev;
+        break;
+      }
+      hasEndrept = true;
+      [[fallthrough]];
+    case _EOF:
+      skipConditionals = false;
+      skipMacro = false;
+      Get();
+      return;
+    case _semicolon:
+      txtend = scanner->prev;
+      Get();
+      break;
+    case _whitespace:
+      Get();
+      break;
+    default:
+      Get();
+      txtend = scanner->prev;
+      break;
+    }
+  }
+}
+
+bool Parser::ReptExpand(PMacro macro, int reptCount, wstring reptId) {
+  CTokenIterator at = scanner->prev;
+  CTokenIterator first = at;
+  long long bodyLen = 0;
+  for (CTokenIterator b = macro->body->begin(); b != macro->body->end(); b = b->next)
+    ++bodyLen;
+  if (reptCount > 0 && bodyLen > 0 && ReserveSplice(reptCount * bodyLen)) {
+    for (int i = 0; i < reptCount; ++i) {
+      wstring_view number;
+      bool hashComment = false;
+      for (CTokenIterator b = macro->body->begin(); b != macro->body->end(); b = b->next) {
+        Token* c = Splice(at, b);
+        if (first == at)
+          first = c;
+        if (b->kind == _hash || b->kind == _newline) {
+          hashComment = b->kind == _hash;
+        } else if (b->kind == _ident && !hashComment && !reptId.empty() && b->text() == reptId) {
+          if (number.empty()) {
+            wstring text = decimal(i);
+            number = wstring_view(textStore().copy(text), text.size());
+          }
+          c->kind = _intCon;
+          c->setText(number);
+        }
+      }
+    }
+  }
+  scanner->curr = first;
+  return true;
+}
+
+} // namespace Tolvex

@@ -1,0 +1,327 @@
+// Parser core: the token pump, error recovery, the top rule and the directive
+// dispatch.
+#include "parse/Parser.h"
+
+#include "driver/Options.h"
+
+namespace Tolvex {
+
+std::vector<int> ifstack;
+int uniqueMacro = 0;
+std::vector<PMacroScope> Parser::scopeStack;
+
+int parseIntegerLiteral(wstring_view text);
+
+Parser::Parser(CTokenStreamScanner* scanner)
+    : scanner(scanner), errors(new Errors()), outFileName(nullptr) {
+  InitMacros();
+}
+
+Parser::~Parser() {
+  delete errors;
+  delete dummyToken;
+}
+
+void Parser::Parse() {
+  t = nullptr;
+  dummyToken = new Token();
+  dummyToken->setText(u"Dummy Token");
+  la = dummyToken;
+  Get();
+  Tolvex();
+  Expect(_EOF);
+}
+
+static bool isConditionalKeyword(int kind) {
+  return kind == _tif || kind == _tifdef || kind == _tifndef || kind == _telif || kind == _telse ||
+         kind == _tendif;
+}
+
+void Parser::Get() {
+  t = la;
+  for (;;) {
+    do
+      la = scanner->Scan();
+    while (la->deleted && la->kind != _EOF);
+    if (la->kind == _newline && la->len > 0 && la->val[0] == u'\r')
+      la->setText(u"\n");
+
+    if (!skipConditionals) {
+      while (isConditionalKeyword(la->kind)) {
+        Token* saved = t;
+        ConditionalKeyword();
+        t = saved;
+      }
+    }
+    if (la->kind == _teval && !skipMacro) {
+      Token* saved = t;
+      EvalOperator();
+      t = saved;
+      continue;
+    }
+    if (!skipConditionals && !ifstack.empty() && ifstack.back() != 0 && la->kind != _EOF)
+      continue; // inactive text: dropped before anything else sees it
+    if (!skipMacro) {
+      if (la->kind == _trept) {
+        directive = true;
+        ReptDirective();
+        continue; // t stays the last token the repeat block consumed
+      }
+      if (la->kind == _ident) {
+        Token* saved = t;
+        if (TryExpand()) {
+          t = saved;
+          continue;
+        }
+      }
+    }
+    if (la->kind == _newline) {
+      PLocation loc(new CLocation{la->fileName->text, la->line, la->col});
+      location = loc;
+    }
+    if (la->kind <= maxT && !(la->kind == _newline && skipNewLine) &&
+        !(la->kind == _whitespace && skipWhiteSpace)) {
+      ++errDist;
+      return;
+    }
+    // A dropped token vanishes; t keeps describing the token consumed last.
+    if (dummyToken != t) {
+      dummyToken->kind = t->kind;
+      dummyToken->line = t->line;
+      dummyToken->col = t->col;
+      dummyToken->fileName = t->fileName;
+      dummyToken->next = nullptr;
+      dummyToken->val = t->val;
+      dummyToken->len = t->len;
+      t = dummyToken;
+    }
+    la = t;
+  }
+}
+
+// Looks up the identifier in la and expands it. Refused expansions leave the
+// name as plain text.
+bool Parser::TryExpand() {
+  constexpr uint16_t kNoExpand = 0xFFFF;
+  if (la->depth == kNoExpand)
+    return false;
+  PMacro macro = checkMacros(la->text());
+  if (!macro)
+    return false;
+  if (spliceLimitReported) {
+    la->depth = kNoExpand;
+    return false;
+  }
+  if (la->depth >= kMaxExpansionDepth || expansionNesting >= kMaxExpansionDepth) {
+    LimitError(kErrExpansionTooDeep, u"macro expansion nested too deeply");
+    la->depth = kNoExpand;
+    return false;
+  }
+  return MacroExpand(macro);
+}
+
+void Parser::LimitError(int number, wstring_view message) {
+  cerrors->error(location, CErrors::ErrNo(number), message);
+}
+
+bool Parser::ReserveSplice(long long n) {
+  if (!spliceLimitReported && splicedTokens + n <= kMaxSplicedTokens) {
+    splicedTokens += n;
+    return true;
+  }
+  if (!spliceLimitReported)
+    LimitError(kErrExpansionLimit, u"expansion limit reached");
+  spliceLimitReported = true;
+  return false;
+}
+
+void Parser::Expect(int n) {
+  if (la->kind == n)
+    Get();
+  else
+    SynErr(n);
+}
+
+bool Parser::StartOf(int s) const {
+  int k = la->kind;
+  switch (s) {
+  case 0: return k == _EOF;
+  case 1: return k == _lt || k == _gt || k == _le || k == _ge;
+  case 2: return k == _add || k == _sub || k == _inv || k == _not;
+  case 3: return k == _ident || k == _intCon || k == _lpar || k == _defined;
+  case 4: return k >= 0 && k <= maxT;
+  case 5: return k >= 1 && k <= maxT;
+  case 6:
+    return k == _tinclude || k == _tdefine || k == _tundef || k == _tmacro || k == _telse ||
+           k == _telif || k == _tendif || k == _tifdef || k == _tifndef || k == _thide ||
+           k == _tunhide || k == _trept || k == _teval || k == _rubbishmagic;
+  default: return false;
+  }
+}
+
+void Parser::SynErr(int n) {
+  if (errDist >= minErrDist)
+    errors->SynErr(location, la->text(), la->line, la->col, n);
+  errDist = 0;
+}
+
+void Parser::Separator() {
+  if (la->kind == _newline || la->kind == _semicolon)
+    Get();
+  else
+    SynErr(kInvalidSeparator);
+}
+
+bool Parser::WeakSeparator(int n, int syFol, int repFol) {
+  if (la->kind == n) {
+    Get();
+    return true;
+  }
+  if (StartOf(repFol))
+    return false;
+  SynErr(n);
+  while (!(StartOf(syFol) || StartOf(repFol) || StartOf(0)))
+    Get();
+  return StartOf(syFol);
+}
+
+void Parser::ExpectWeak(int n, int follow) {
+  if (la->kind == n) {
+    Get();
+    return;
+  }
+  SynErr(n);
+  while (!StartOf(follow))
+    Get();
+}
+
+void Parser::Ident(wstring& name) {
+  Expect(_ident);
+  name = wstring(t->text());
+}
+
+void Parser::Integer(int& i) {
+  Expect(_intCon);
+  i = parseIntegerLiteral(t->text());
+}
+
+// Tolvex -> { text | directive }: ordinary tokens go to the output; blanks
+// (or a ";" with the blanks after it) wait in P until it is known that no
+// directive follows on the line.
+void Parser::Tolvex() {
+  wstring P;
+  auto lineStart = [&] {
+    if (la->kind == _hash) {
+      if (!P.empty()) {
+        oAsm(1, P);
+        P.clear();
+      }
+      directive = true;
+      HashDirective();
+    }
+    if (StartOf(6))
+      PreprocDirective();
+    if (!directive) {
+      if (!P.empty())
+        oAsm(1, P);
+      P.clear();
+    }
+  };
+  while (StartOf(5)) {
+    switch (la->kind) {
+    case _whitespace:
+      directive = false;
+      Get();
+      P.assign(t->text());
+      lineStart();
+      break;
+    case _join:
+      Get();
+      break;
+    case _semicolon:
+      PostSemi(P);
+      lineStart();
+      break;
+    case _hash:
+      if (!P.empty())
+        oAsm(1, P);
+      P.clear();
+      directive = true;
+      HashDirective();
+      break;
+    case _tinclude: case _tdefine: case _tundef: case _tmacro: case _telse: case _telif:
+    case _tendif: case _tifdef: case _tifndef: case _thide: case _tunhide: case _trept:
+    case _teval: case _rubbishmagic:
+      PreprocDirective();
+      break;
+    default:
+      Get();
+      oAsm(1, t->text());
+      break;
+    }
+  }
+}
+
+void Parser::PostSemi(wstring& text) {
+  Expect(_semicolon);
+  text.assign(t->text());
+  while (la->kind == _whitespace) {
+    Get();
+    text += t->text();
+  }
+}
+
+// From a "#" to the end of its line the text is copied unchanged.
+void Parser::HashDirective() {
+  skipMacro = true;
+  skipConditionals = true;
+  if (la->kind == _hash) {
+    Get();
+  } else {
+    SynErr(_hash);
+  }
+  for (;;) {
+    oAsm(1, t->text());
+    if (la->kind == _newline || la->kind == _EOF)
+      break;
+    Get();
+  }
+  skipMacro = false;
+  skipConditionals = false;
+  Get();
+  oAsm(1, t->text());
+}
+
+void Parser::PreprocDirective() {
+  switch (la->kind) {
+  case _tinclude:
+    IncludeDirective();
+    directive = true;
+    break;
+  case _tdefine:
+    DefineDirective();
+    directive = true;
+    break;
+  case _tundef:
+    UndefDirective();
+    directive = true;
+    break;
+  case _tmacro:
+    MacroDirective();
+    directive = true;
+    break;
+  case _trept:
+    ReptDirective();
+    directive = true;
+    break;
+  case _telse: case _telif: case _tendif: case _tifdef: case _tifndef: case _thide:
+  case _tunhide: case _teval: case _rubbishmagic:
+    CondDirective();
+    break;
+  default:
+    SynErr(kInvalidPreprocDirective);
+    break;
+  }
+}
+
+} // namespace Tolvex

@@ -1,0 +1,170 @@
+// The preprocessor's recursive-descent parser. Its token pump Get carries out
+// conditional directives, "--eval", repeat blocks and macro calls before any
+// grammar rule sees a token; the rules copy ordinary text to the output and
+// carry out the remaining directives. Each directive family lives in its own
+// Parse*.cpp.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "diag/Diagnostics.h"
+#include "lex/TokenKinds.h"
+#include "parse/MacroTable.h"
+#include "stream/TokenStream.h"
+
+namespace Tolvex {
+
+// Open conditional groups, innermost last: 0 active, 1 waiting for a branch
+// that holds, 2 a branch already held, 3 inside a skipped region.
+extern std::vector<int> ifstack;
+// Numbers the unique labels of expansions; raised by every expansion.
+extern int uniqueMacro;
+
+// Bounds that keep hostile input finite.
+constexpr int kMaxExpressionDepth = 1000;
+constexpr int kMaxExpansionDepth = 1000;
+constexpr int kMaxIncludeDepth = 200;
+constexpr long long kMaxSplicedTokens = 16000000;
+
+class Parser {
+public:
+  enum Operator {
+    op_none, op_add, op_sub, op_mul, op_div, op_mod, op_ne, op_eq, op_lt, op_gt, op_le,
+    op_ge, op_neg, op_inv, op_not, op_shl, op_shr, op_and, op_or, op_xor, op_land, op_lor,
+  };
+
+  static constexpr int maxT = kMaxT;
+  static constexpr int _ccomment = Tolvex::_ccomment;
+
+  explicit Parser(CTokenStreamScanner* scanner);
+  ~Parser();
+  Parser(const Parser&) = delete;
+  Parser& operator=(const Parser&) = delete;
+
+  void Parse();
+
+  static std::vector<PMacroScope> scopeStack;
+
+  Token* dummyToken = nullptr;
+  int errDist = 2;
+  int minErrDist = 2;
+  bool skipNewLine = false;
+  bool skipWhiteSpace = false;
+  bool skipConditionals = false;
+  bool skipMacro = false;
+  bool directive = false;
+  bool hidden = false;
+  CTokenStreamScanner* scanner;
+  Errors* errors;
+  PLocation location;
+  bool enableLif = false;
+  const SourceName* outFileName;
+  int outLine = 0;
+  bool outNewLine = true;
+  Token* t = nullptr;
+  Token* la = nullptr;
+
+  // Pump and recovery (Parser.cpp)
+  void Get();
+  void Expect(int n);
+  bool StartOf(int s) const;
+  void SynErr(int n);
+  void Separator();
+  bool WeakSeparator(int n, int syFol, int repFol);
+  void ExpectWeak(int n, int follow);
+  void Ident(wstring& name);
+  void Integer(int& i);
+
+  // Top rule and dispatch (Parser.cpp)
+  void Tolvex();
+  void PostSemi(wstring& text);
+  void HashDirective();
+  void PreprocDirective();
+
+  // Output (driver/Output.cpp)
+  void oAsm(int level, wstring_view text);
+
+  // Expressions (ParseExpr.cpp)
+  void Expr(int& val1);
+  void TernaryExpr(int& val1);
+  void BinaryLogicalOrExpr(int& val1);
+  void BinaryLogicalAndExpr(int& val1);
+  void BinaryOrExpr(int& val1);
+  void BinaryXorExpr(int& val1);
+  void BinaryAndExpr(int& val1);
+  void BinaryCmpExpr(int& val1);
+  void BinaryRelExpr(int& val1);
+  void BinaryShifPExpr(int& val1);
+  void BinaryAddExpr(int& val1);
+  void BinaryMulExpr(int& val1);
+  void UnaryExpr(int& val1);
+  void PrimaryExpr(int& val1);
+  void UnaryOp(Operator& op);
+  void BinaryMulOp(Operator& op);
+  void BinaryAddOp(Operator& op);
+  void BinaryShiftOp(Operator& op);
+  void BinaryRelOp(Operator& op);
+  void BinaryCmpOp(Operator& op);
+  void BinaryAndOp(Operator& op);
+  void BinaryXorOp(Operator& op);
+  void BinaryOrOp(Operator& op);
+  void BinaryLogicalAndOp(Operator& op);
+  void BinaryLogicalOrOp(Operator& op);
+  void DivisionByZero();
+
+  // Conditionals, eval, hide and unhide (ParseConditional.cpp)
+  static void procIf(int cond);
+  void IfdefDirective(int& cond);
+  void IfndefDirective(int& cond);
+  void CondDirective();
+  void EndifDirective();
+  void ElseDirective();
+  void ElifDirective(int& cond);
+  void IfDirective(int& cond);
+  void EvalDirective(int& cond);
+
+  // Macro table and defines (ParseDefine.cpp)
+  PMacro checkMacros(wstring_view name);
+  void DefineDirective();
+  void UndefDirective();
+  void InitMacros() {}
+
+  // Macros and expansion (ParseMacro.cpp)
+  void MacroDirective();
+  void MacroText(CTokenIterator& txtend);
+  void MacroParams(PTokenStreamVector& params);
+  bool MacroExpand(PMacro macro);
+
+  // Repeat blocks (ParseRepeat.cpp)
+  void ReptDirective();
+  void ReptText(CTokenIterator& txtend, bool& hasEndrept);
+  bool ReptExpand(PMacro macro, int reptCount, wstring reptId);
+
+  // Inclusion (ParseInclude.cpp)
+  void IncludeDirective() { DoInclude(); }
+  void DoInclude();
+
+private:
+  // The pump's conditional handlers, chosen by the keyword in la.
+  void ConditionalKeyword();
+  void EvalOperator();
+  bool TryExpand();
+  // Counted errors for the limits, in the syntax-error line format.
+  void LimitError(int number, wstring_view message);
+  // Reserves room for n more spliced tokens; false (and one report) past the cap.
+  bool ReserveSplice(long long n);
+  Token* Splice(CTokenIterator at, const Token* t) {
+    return scanner->stream->insertCopy(at, t);
+  }
+
+  int exprDepth = 0;         // nesting of the expression rules now active
+  bool exprDepthReported = false;
+  int expansionNesting = 0;  // MacroExpand calls now active
+  long long splicedTokens = 0;
+  // Included files: their tokens sit in the input stream, their arenas here.
+  std::vector<std::unique_ptr<CTokenStream>> includedStreams;
+  bool spliceLimitReported = false;
+};
+
+} // namespace Tolvex

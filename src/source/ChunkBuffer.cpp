@@ -1,0 +1,192 @@
+#include "source/ChunkBuffer.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "diag/Fatal.h"
+#include "source/Buffer.h"
+#include "support/ByteWriter.h"
+
+namespace Tolvex {
+
+namespace {
+
+constexpr long long kMaxSourceBytes = 0x7FFFFFFFLL; // positions are int
+
+[[noreturn]] void fail(const char* before, const wstring& name, const char* after, bool toStdout) {
+  ByteWriter& w = toStdout ? stdoutWriter() : stderrWriter();
+  w.writeBytes(before);
+  w.write(name);
+  w.writeBytes(after);
+  fatalExit(1);
+}
+
+// Counts, then stores, what a buffer delivers up to EoF: the array is
+// allocated once with its final size.
+template <class B> const wchar* decodeAll(B* b, int& len) {
+  b->B::SetPos(0);
+  int count = 0;
+  while (b->B::Read() != Buffer::EoF)
+    ++count;
+  wchar* text = textStore().allocate(count);
+  b->B::SetPos(0);
+  for (int i = 0; i < count; ++i)
+    text[i] = static_cast<wchar>(b->B::Read()); // keeps the low 16 bits
+  len = count;
+  return text;
+}
+
+} // namespace
+
+CChunkData::CChunkData(const wstring& filename, int includeDepth) {
+  std::string narrow = getstring(filename);
+  FILE* f = std::fopen(narrow.c_str(), "rb");
+  struct stat info;
+  if (f && (fstat(fileno(f), &info) != 0 || S_ISDIR(info.st_mode))) {
+    std::fclose(f);
+    f = nullptr;
+  }
+  if (!f)
+    fail("Error: can't open file '", filename, "'\n", false);
+  if (S_ISREG(info.st_mode) && info.st_size >= kMaxSourceBytes) {
+    std::fclose(f);
+    fail("Error: file '", filename, "' is too large (2 GiB or more)\n", false);
+  }
+  fileName = textStore().name(filename, includeDepth);
+  Buffer* buffer = new Buffer(f, false);
+  if (buffer->Buffer::Read() == 0xEF) {
+    int b2 = buffer->Buffer::Read(), b3 = buffer->Buffer::Read();
+    if (b2 != 0xBB || b3 != 0xBF) {
+      delete buffer;
+      fail("Illegal byte order mark at start of file '", filename, "'", true);
+    }
+    UTF8Buffer* utf8 = new UTF8Buffer(buffer);
+    delete buffer;
+    data = decodeAll(utf8, dataLen);
+    delete utf8;
+  } else {
+    data = decodeAll(buffer, dataLen);
+    delete buffer;
+  }
+}
+
+CChunkData::CChunkData(const wchar* text, int len) {
+  data = textStore().copy(wstring_view(text, std::max(len, 0)));
+  dataLen = std::max(len, 0);
+  fileName = textStore().name(u"UNKNOWN");
+}
+
+CChunkData::CChunkData(const char* text, int len) {
+  Buffer buffer(text, len);
+  data = decodeAll(&buffer, dataLen);
+  fileName = textStore().name(u"UNKNOWN");
+}
+
+CChunkData::CChunkData(const SourceName* fileName, const wchar* data, int dataLen, int fileLine, int fileCol)
+    : data(data), dataLen(dataLen), fileName(fileName), fileLine(fileLine), fileCol(fileCol) {}
+
+CChunkBuffer::CChunkBuffer(PChunkData cdata) : currChunk(chunks.end()) {
+  Append(PChunk(new CChunk(cdata, 0, cdata->dataLen, cdata->fileLine, cdata->fileCol)));
+}
+
+void CChunkBuffer::Append(PChunk chunk) {
+  bool atEnd = currChunk == chunks.end();
+  chunks.push_back(chunk);
+  if (atEnd) {
+    currChunk = std::prev(chunks.end());
+    cur = currChunk->get();
+  }
+}
+
+int CChunkBuffer::ReadSlow() {
+  while (cur) {
+    if (cur->currData < cur->endData)
+      return Read();
+    SkipBlanks();
+  }
+  return EoF;
+}
+
+void CChunkBuffer::SkipBlanks() {
+  while (currChunk != chunks.end() && (*currChunk)->currData == (*currChunk)->endData)
+    ++currChunk;
+  cur = currChunk == chunks.end() ? nullptr : currChunk->get();
+}
+
+int CChunkBuffer::Peek() const {
+  for (auto it = currChunk; it != chunks.end(); ++it) {
+    const CChunk& c = **it;
+    if (c.currData < c.endData)
+      return c.cdata->data[c.currData];
+  }
+  return EoF;
+}
+
+wchar* CChunkBuffer::GetString(int beg, int end) {
+  int len = std::max(end - beg, 0);
+  wchar* s = new wchar[len + 1];
+  int old = pos;
+  SetPos(beg);
+  for (int i = 0; i < len; ++i)
+    s[i] = static_cast<wchar>(Read());
+  s[len] = 0;
+  SetPos(old);
+  return s;
+}
+
+// After any move the chunk reports the line and column that the character
+// at its cursor had when it was first read.
+void CChunkBuffer::Recount(CChunk& c, int target) {
+  const wchar* d = c.cdata->data;
+  int lines = 0;
+  for (int i = target; i < c.currData; ++i)
+    lines += d[i] == u'\n';
+  c.currLine -= lines;
+  if (lines == 0) {
+    c.currCol -= c.currData - target;
+  } else {
+    int i = target;
+    while (i > c.startData && d[i - 1] != u'\n')
+      --i;
+    c.currCol = (i == c.startData && c.currLine == c.startLine ? c.startCol : 1) + (target - i);
+  }
+  c.currData = target;
+}
+
+void CChunkBuffer::StepBack(int p, bool cut) {
+  while (pos > p) {
+    if (currChunk == chunks.end() || (*currChunk)->currData == (*currChunk)->startData) {
+      if (currChunk == chunks.begin())
+        break;
+      --currChunk;
+      cur = currChunk->get();
+      continue;
+    }
+    CChunk& c = **currChunk;
+    int step = std::min(pos - p, c.currData - c.startData);
+    Recount(c, c.currData - step);
+    pos -= step;
+    if (cut)
+      c.endData = c.currData;
+  }
+}
+
+void CChunkBuffer::SetPos(int p) {
+  while (pos < p && Read() != EoF) {
+  }
+  StepBack(p, false);
+}
+
+void CChunkBuffer::RewindPos(int p) { StepBack(p, true); }
+
+const wchar* CChunkBuffer::View(int beg, int end) const {
+  for (const PChunk& c : chunks) {
+    // Positions of a single-chunk buffer are indices into its data.
+    if (chunks.size() == 1 && beg >= 0 && end <= c->endData && beg <= end)
+      return c->cdata->data + beg;
+  }
+  return nullptr;
+}
+
+} // namespace Tolvex

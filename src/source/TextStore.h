@@ -1,0 +1,44 @@
+// Storage for every text a run scans: decoded files, joined macro arguments,
+// command-line values and the numbers the parser splices in. Token texts are
+// views into it, and token copies share those views, so the store lives for the
+// whole run and is released at once when the run ends.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "support/WideString.h"
+
+namespace Tolvex {
+
+// The file name a token came from. Tokens compare names by identity: every
+// scanned source gets its own record, so two inclusions of one file differ.
+struct SourceName {
+  wstring text;
+  int includeDepth = 0; // how deeply the file was nested in inclusions
+
+  static const SourceName* unset(); // "Unset": a token made without a source
+  static const SourceName* eof();   // "EOF": a token that starts past the last character
+};
+
+class TextStore {
+public:
+  wchar* allocate(size_t len);
+  const wchar* copy(wstring_view text);
+  const SourceName* name(wstring text, int includeDepth = 0);
+  void clear();
+  size_t bytesHeld() const { return held; }
+
+private:
+  static constexpr size_t kBlock = 1 << 16;
+  std::vector<std::unique_ptr<wchar[]>> blocks;
+  std::vector<std::unique_ptr<SourceName>> names;
+  wchar* top = nullptr;
+  size_t left = 0;
+  size_t held = 0;
+};
+
+// The store of the current run.
+TextStore& textStore();
+
+} // namespace Tolvex

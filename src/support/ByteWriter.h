@@ -1,0 +1,70 @@
+// The one buffered writer per output stream. Characters 0..255 leave as the
+// byte of the same value, characters above as UTF-8, so text read without a
+// byte order mark passes through byte for byte.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string_view>
+
+#include "support/WideString.h"
+
+namespace Tolvex {
+
+class ByteWriter {
+public:
+  explicit ByteWriter(int fd = -1) : fd(fd) {}
+  ~ByteWriter();
+  ByteWriter(const ByteWriter&) = delete;
+  ByteWriter& operator=(const ByteWriter&) = delete;
+
+  // Points the writer at another descriptor; pending bytes go to the old one first.
+  void attach(int newFd);
+  int descriptor() const { return fd; }
+
+  void write(const wchar* text, size_t len) {
+    if (len <= size_t(kCapacity - used)) {
+      // Most text is below 0x100 and fits: one byte per character.
+      char* out = buf + used;
+      for (size_t i = 0; i < len; ++i) {
+        if (text[i] > 0xFF)
+          return writeSlow(text, len);
+        out[i] = static_cast<char>(text[i]);
+      }
+      used += len;
+      return;
+    }
+    writeSlow(text, len);
+  }
+  void write(wstring_view text) { write(text.data(), text.size()); }
+  void writeBytes(std::string_view bytes);
+  void writeInt(long long value);
+  void put(char c) {
+    if (used == kCapacity)
+      flush();
+    buf[used++] = c;
+  }
+
+  bool flush();
+  // Drops what is buffered without writing it.
+  void discard() { used = 0; }
+  // True once any write to the descriptor failed.
+  bool failed() const { return error; }
+  void clearError() { error = false; }
+
+private:
+  void writeSlow(const wchar* text, size_t len);
+  void putChar(wchar c);
+
+  static constexpr size_t kCapacity = 1 << 16;
+  int fd;
+  size_t used = 0;
+  bool error = false;
+  char buf[kCapacity];
+};
+
+// Standard output and standard error, each through its single writer.
+ByteWriter& stdoutWriter();
+ByteWriter& stderrWriter();
+
+} // namespace Tolvex
