@@ -72,51 +72,61 @@ const wchar kLineFeed[] = u"\n";
 } // namespace
 
 Scanner::Scanner(const wstring& fileName, int includeDepth, TokenArena& arena)
-    : buffer(PChunkData(new CChunkData(fileName, includeDepth))), arena(arena) {
-  Init();
-}
+    : Scanner(PChunkData(new CChunkData(fileName, includeDepth)), arena) {}
 
 Scanner::Scanner(const wchar* buf, int len, TokenArena& arena)
-    : buffer(PChunkData(new CChunkData(buf, len))), arena(arena) {
-  Init();
-}
+    : Scanner(PChunkData(new CChunkData(buf, len)), arena) {}
 
 Scanner::Scanner(const char* buf, int len, TokenArena& arena)
-    : buffer(PChunkData(new CChunkData(buf, len))), arena(arena) {
+    : Scanner(PChunkData(new CChunkData(buf, len)), arena) {}
+
+Scanner::Scanner(PChunkData source, TokenArena& arena)
+    : source(source), text(source->data), textLen(source->dataLen), sourceName(source->fileName),
+      curLine(source->fileLine), lineCol(source->fileCol), arena(arena) {
   Init();
 }
-
-Scanner::Scanner(PChunkData source, TokenArena& arena) : buffer(source), arena(arena) { Init(); }
 
 void Scanner::Init() {
   oldEols = 0;
   NextCh();
 }
 
-void Scanner::NextCh() {
-  if (oldEols > 0) {
-    ch = EOL;
-    --oldEols;
-    chInjected = true;
-    chConverted = false;
-    return;
+// Line feeds that were inside a block comment come back one by one, at the
+// position of the comment's closing "/".
+void Scanner::NextEol() {
+  ch = EOL;
+  --oldEols;
+  chInjected = true;
+  chConverted = false;
+}
+
+// Past the end: position frozen at the end, line and column 0 and the name
+// "EOF" -- except for the first read of an empty source, which still stands
+// at the source's first line and column.
+void Scanner::NextAtEnd() {
+  if (!started && textLen == 0) {
+    pos = 0;
+    line = curLine;
+    col = lineCol;
+    fileName = sourceName;
+  } else {
+    pos = textLen;
+    line = 0;
+    col = 0;
+    fileName = SourceName::eof();
   }
-  chInjected = false;
-  fileName = buffer.GetFileName();
-  pos = buffer.GetPos();
-  line = buffer.GetLine();
-  col = buffer.GetCol();
-  ch = buffer.Read();
-  chConverted = ch == '\r' && buffer.Peek() != '\n';
-  if (chConverted)
-    ch = EOL;
+  started = true;
+  ch = EoF;
 }
 
 // Consumes ch and the run of characters after it that accept() takes. None of
 // them may be a line break.
 template <class Pred> void Scanner::SkipRun(Pred accept) {
   while (accept(ch)) {
-    buffer.SkipWhile(accept);
+    int i = next;
+    while (i < textLen && accept(text[i]))
+      ++i;
+    next = i;
     AddCh();
   }
 }
@@ -124,7 +134,7 @@ template <class Pred> void Scanner::SkipRun(Pred accept) {
 // Block comments vanish; the line feeds inside come back as that many line
 // feeds right after the comment, so the line structure survives.
 bool Scanner::Comment0() {
-  if (buffer.Peek() != '*')
+  if (PeekCh() != '*')
     return false; // the "/" stays current, as if read again
   int line0 = line;
   NextCh();
@@ -140,7 +150,16 @@ bool Scanner::Comment0() {
     } else if (ch == EoF) {
       return false;
     } else {
-      buffer.SkipWhile([](wchar c) { return c != '*' && c != '\n' && c != '\r'; });
+      // Skip to the next "*" or carriage return, counting lines as they pass.
+      int i = next;
+      for (; i < textLen && text[i] != '*' && text[i] != '\r'; ++i) {
+        if (text[i] == '\n') {
+          ++curLine;
+          lineStart = i + 1;
+          lineCol = 1;
+        }
+      }
+      next = i;
       NextCh();
     }
   }
@@ -321,7 +340,7 @@ Token* Scanner::NextToken() {
     stdoutWriter().writeBytes("--- Too long token value\n");
     fatalExit(1);
   }
-  const wchar* view = buffer.View(startPos, pos); // every buffer here holds one chunk
+  const wchar* view = text + startPos;
   if (tokenConverted) {
     // A lone carriage return reads as a line feed, so the text is not the source's.
     bool nextIsLineFeed = ch == '\n' && !chConverted && !chInjected;
@@ -342,7 +361,7 @@ Token* Scanner::NextToken() {
 // Decimal and hexadecimal constants, with the integer context rule after the
 // digits of a decimal constant.
 int Scanner::Number() {
-  int startPos = pos, tokenLine = line, tokenCol = col;
+  int startPos = pos;
   if (ch == '0') {
     AddCh();
     if (ch == 'x' || ch == 'X') {
@@ -360,7 +379,7 @@ int Scanner::Number() {
     return _intCon;
   }
   if (ch == '.')
-    return IntegerContext(startPos, tokenLine, tokenCol);
+    return IntegerContext(startPos);
   return _intCon;
 }
 
@@ -379,8 +398,9 @@ void Scanner::Suffix() {
 // Decimal digits D followed by a period: "D." before a digit or the end,
 // "D.c<digits>[suffix]" or "D.c<suffix>" as one constant, and otherwise D
 // alone, with the period and c given back.
-int Scanner::IntegerContext(int startPos, int tokenLine, int tokenCol) {
+int Scanner::IntegerContext(int startPos) {
   int digits = pos - startPos;
+  int lineBefore = curLine, lineStartBefore = lineStart, lineColBefore = lineCol;
   AddCh(); // the period
   if (isDigit(ch) || ch == EoF)
     return _noSym;
@@ -394,12 +414,12 @@ int Scanner::IntegerContext(int startPos, int tokenLine, int tokenCol) {
     Suffix();
     return _intCon;
   }
-  buffer.SetPos(startPos);
+  // Back to the period: c may have been a line feed, so the line state too.
+  curLine = lineBefore;
+  lineStart = lineStartBefore;
+  lineCol = lineColBefore;
+  next = startPos + digits;
   NextCh();
-  line = tokenLine;
-  col = tokenCol;
-  for (int i = 0; i < digits; ++i)
-    NextCh();
   tokenConverted = false;
   return _intCon;
 }

@@ -33,7 +33,32 @@ public:
 
 private:
   void Init();
-  void NextCh();
+  void NextCh() {
+    if (oldEols > 0)
+      return NextEol();
+    chInjected = false;
+    chConverted = false;
+    if (next < textLen) {
+      pos = next;
+      line = curLine;
+      col = next - lineStart + lineCol;
+      fileName = sourceName;
+      ch = text[next++];
+      if (ch == '\n') {
+        ++curLine;
+        lineStart = next;
+        lineCol = 1;
+      } else if (ch == '\r' && (next == textLen || text[next] != '\n')) {
+        ch = '\n'; // a lone carriage return reads as a line feed
+        chConverted = true;
+      }
+    } else {
+      NextAtEnd();
+    }
+  }
+  void NextEol();
+  void NextAtEnd();
+  int PeekCh() const { return next < textLen ? text[next] : EoF; }
   void AddCh() {
     tokenConverted |= chConverted;
     NextCh();
@@ -41,7 +66,7 @@ private:
   bool Comment0();
   Token* NextToken();
   int Number();
-  int IntegerContext(int startPos, int tokenLine, int tokenCol);
+  int IntegerContext(int startPos);
   void Suffix();
   int CharConstant();
   int StringConstant();
@@ -51,7 +76,17 @@ private:
   int Magic();
   template <class Pred> void SkipRun(Pred accept);
 
-  CChunkBuffer buffer;
+  // The source is read by array index: the text of its one chunk, with the
+  // line and column rules of CChunkBuffer (only a line feed ends a line).
+  PChunkData source;
+  const wchar* text;
+  int textLen;
+  const SourceName* sourceName;
+  int next = 0;      // index of the next character to read
+  int curLine;       // line of text[next]
+  int lineStart = 0; // index where curLine starts
+  int lineCol;       // column of text[lineStart]
+  bool started = false;
   TokenArena& arena;
   std::deque<Token*> ahead; // tokens made by Peek and not yet returned by Scan
   size_t peekAt = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "source/TextStore.h"
+#include "support/LargeBlock.h"
 
 namespace Tolvex {
 
@@ -16,7 +17,7 @@ public:
   Token* next = nullptr;
   Token* prev = nullptr;
   const wchar* val = u""; // the exact source text; a view into the TextStore
-  const SourceName* fileName = SourceName::unset();
+  const SourceName* fileName = nullptr;
   int32_t len = 0;
   int32_t line = 0;
   int32_t col = 0;
@@ -42,6 +43,10 @@ public:
 class TokenArena {
 public:
   TokenArena() = default;
+  ~TokenArena() {
+    for (Block& b : blocks)
+      b.bytes >= kLargeBlock ? freeLarge(b.p, b.bytes) : ::operator delete(b.p);
+  }
   TokenArena(const TokenArena&) = delete;
   TokenArena& operator=(const TokenArena&) = delete;
 
@@ -62,16 +67,19 @@ public:
 private:
   void grow() {
     size_t n = blocks.empty() ? 8 : std::min<size_t>(made, kMaxBlock);
-    blocks.emplace_back(static_cast<Token*>(::operator new(n * sizeof(Token))));
-    top = blocks.back().get();
+    size_t bytes = n * sizeof(Token);
+    void* p = bytes >= kLargeBlock ? allocateLarge(bytes) : ::operator new(bytes);
+    blocks.push_back(Block{p, bytes});
+    top = static_cast<Token*>(p);
     left = n;
     made += n;
   }
-  struct Free {
-    void operator()(Token* p) const { ::operator delete(p); }
+  struct Block {
+    void* p;
+    size_t bytes;
   };
-  static constexpr size_t kMaxBlock = 1 << 16;
-  std::vector<std::unique_ptr<Token, Free>> blocks;
+  static constexpr size_t kMaxBlock = (4u << 20) / sizeof(Token);
+  std::vector<Block> blocks;
   Token* top = nullptr;
   size_t left = 0;
   size_t made = 0;

@@ -26,6 +26,7 @@ void Parser::Parse() {
   t = nullptr;
   dummyToken = new Token();
   dummyToken->setText(u"Dummy Token");
+  dummyToken->fileName = SourceName::unset();
   la = dummyToken;
   Get();
   Tolvex();

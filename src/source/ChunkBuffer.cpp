@@ -180,13 +180,4 @@ void CChunkBuffer::SetPos(int p) {
 
 void CChunkBuffer::RewindPos(int p) { StepBack(p, true); }
 
-const wchar* CChunkBuffer::View(int beg, int end) const {
-  for (const PChunk& c : chunks) {
-    // Positions of a single-chunk buffer are indices into its data.
-    if (chunks.size() == 1 && beg >= 0 && end <= c->endData && beg <= end)
-      return c->cdata->data + beg;
-  }
-  return nullptr;
-}
-
 } // namespace Tolvex

@@ -88,27 +88,6 @@ public:
   int GetCol() const { return cur ? cur->currCol : 0; }
   const SourceName* GetFileName() const { return cur ? cur->cdata->fileName : SourceName::eof(); }
 
-  // Consumes the characters ahead, within the current chunk, for as long as
-  // accept(c) holds; none of them may be a line feed. Returns how many.
-  template <class Pred> int SkipWhile(Pred accept) {
-    if (!cur)
-      return 0;
-    const wchar* d = cur->cdata->data;
-    int i = cur->currData, end = cur->endData;
-    while (i < end && accept(d[i]))
-      ++i;
-    int n = i - cur->currData;
-    cur->currData = i;
-    cur->currCol += n;
-    pos += n;
-    if (i == end)
-      SkipBlanks();
-    return n;
-  }
-
-  // The text of positions [beg, end) when it lies in one chunk, else null.
-  const wchar* View(int beg, int end) const;
-
 private:
   int ReadSlow();
   void StepBack(int p, bool cut);

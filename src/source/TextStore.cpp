@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "support/LargeBlock.h"
+
 namespace Tolvex {
 
 const SourceName* SourceName::unset() {
@@ -14,17 +16,32 @@ const SourceName* SourceName::eof() {
   return &name;
 }
 
+static wchar* newBlock(size_t len) {
+  size_t bytes = len * sizeof(wchar);
+  return static_cast<wchar*>(bytes >= kLargeBlock ? allocateLarge(bytes) : ::operator new(bytes));
+}
+
+void TextStore::release() {
+  for (Block& b : blocks) {
+    if (b.len * sizeof(wchar) >= kLargeBlock)
+      freeLarge(b.p, b.len * sizeof(wchar));
+    else
+      ::operator delete(b.p);
+  }
+  blocks.clear();
+}
+
 wchar* TextStore::allocate(size_t len) {
   if (len > kBlock / 4) {
     // Large texts (whole files) get a block of their own.
-    blocks.emplace_back(new wchar[len ? len : 1]);
+    blocks.push_back(Block{newBlock(len), len});
     held += len * sizeof(wchar);
-    return blocks.back().get();
+    return blocks.back().p;
   }
   if (len > left) {
-    blocks.emplace_back(new wchar[kBlock]);
+    blocks.push_back(Block{newBlock(kBlock), kBlock});
     held += kBlock * sizeof(wchar);
-    top = blocks.back().get();
+    top = blocks.back().p;
     left = kBlock;
   }
   wchar* p = top;
@@ -45,7 +62,7 @@ const SourceName* TextStore::name(wstring text, int includeDepth) {
 }
 
 void TextStore::clear() {
-  blocks.clear();
+  release();
   names.clear();
   top = nullptr;
   left = 0;

@@ -27,11 +27,20 @@ public:
   const wchar* copy(wstring_view text);
   const SourceName* name(wstring text, int includeDepth = 0);
   void clear();
+  TextStore() = default;
+  ~TextStore() { release(); }
+  TextStore(const TextStore&) = delete;
+  TextStore& operator=(const TextStore&) = delete;
   size_t bytesHeld() const { return held; }
 
 private:
   static constexpr size_t kBlock = 1 << 16;
-  std::vector<std::unique_ptr<wchar[]>> blocks;
+  struct Block {
+    wchar* p;
+    size_t len;
+  };
+  void release();
+  std::vector<Block> blocks;
   std::vector<std::unique_ptr<SourceName>> names;
   wchar* top = nullptr;
   size_t left = 0;
