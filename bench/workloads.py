@@ -81,7 +81,7 @@ def manifest(name, size):
         return {
             "tolvex": Run(["in.asm"], ["in.asm"]),
             "cpp": Run(["-P", "in.S"], ["in.S"]),
-            "mcpp": Run(["-P", "in.S"], ["in.S"]),
+            "mcpp": Run(["-P", "-V199901L", "in.S"], ["in.S"]),
             "nasm": Run(["-E", "in.nasm"], ["in.nasm"]),
             "m4": Run(["-P", "in.m4"], ["in.m4"]),
         }
@@ -89,7 +89,7 @@ def manifest(name, size):
         return {
             "tolvex": Run(["in.asm"], ["in.asm"]),
             "cpp": Run(["-P", "in.S"], ["in.S"]),
-            "mcpp": Run(["-P", "in.S"], ["in.S"]),
+            "mcpp": Run(["-P", "-V199901L", "in.S"], ["in.S"]),
             "nasm": Run(["-E", "in.nasm"], ["in.nasm"]),
             "m4": Run(["-P", "in.m4"], ["in.m4"]),
         }
@@ -109,8 +109,8 @@ def manifest(name, size):
                           ["main.asm"] + c_incs, ["main.d"]),
             "cpp": Run(["-P", "-MD", "-MF", "main.d", "-MT", "main.o",
                         "main.S"], ["main.S"] + c_incs, ["main.d"]),
-            "mcpp": Run(["-P", "-MD", "-MF", "main.d", "-MT", "main.o",
-                         "main.S"], ["main.S"] + c_incs, ["main.d"]),
+            "mcpp": Run(["-P", "-V199901L", "-MD", "-MF", "main.d",
+                         "-MT", "main.o", "main.S"], ["main.S"] + c_incs, ["main.d"]),
             "nasm": Run(["-E", "-MD", "main.d", "-MT", "main.o",
                          "main.nasm"], ["main.nasm"] + n_incs, ["main.d"]),
             # m4 includes files but writes no dependency list.

@@ -4,8 +4,8 @@
 // checks the sum against the closed form that tolvex works out while
 // preprocessing, and prints the result:
 //
-//   tolvex -i examples/include -o example.s examples/main.asm
-//   tolvex -i examples/include -DSQUARES -DCOUNT=20 -o example.s examples/main.asm
+//   tolvex -i examples/include -outfile example.s examples/main.asm
+//   tolvex -i examples/include -DSQUARES -DCOUNT=20 -outfile example.s examples/main.asm
 //   as -o example.o example.s && ld -o example example.o && ./example
 //
 // Lines like this one are dropped by tolvex; text from a "#" to the end of
@@ -19,14 +19,19 @@
 --define COUNT 10
 --endif
 
+// The closed forms are evaluated where they are defined: a "--define" body
+// is expanded when it is read, and "--eval(...)" in it becomes a number.
+// (A body must not begin with "(": "--define NAME (...)" declares a
+// parameter list, even with a blank before the parenthesis.)
 --ifdef SQUARES
 --define POWER 2
 --define TERM(k) ((k) * (k))
---define EXPECTED (COUNT * (COUNT + 1) * (2 * COUNT + 1) / 6)
+--define EXPECTED --eval(COUNT * (COUNT + 1) * (2 * COUNT + 1) / 6)
 --else
 --define POWER 3
 --define TERM(k) ((k) * (k) * (k))
---define EXPECTED ((COUNT * (COUNT + 1) / 2) * (COUNT * (COUNT + 1) / 2))
+--define TRIANGLE --eval(COUNT * (COUNT + 1) / 2)
+--define EXPECTED TRIANGLE * TRIANGLE
 --endif
 
 // SUM_QWORDS(dst, src, n): dst = the sum of the n quadwords at label src.

@@ -58,7 +58,6 @@ else
     # the program alone.
     if ! cmake -S . -B "$build_dir" -G Ninja; then
       say "configuring without the tests (GoogleTest or llvm-14-tools missing)"
-      rm -rf "$build_dir"
       cmake -S . -B "$build_dir" -G Ninja -DTOLVEX_TESTS=OFF
     fi
   fi

@@ -16,6 +16,6 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOLVEX_TESTS=ON
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j 2

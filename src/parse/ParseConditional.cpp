@@ -27,6 +27,7 @@ void Parser::ConditionalKeyword() {
   directive = true;
   skipConditionals = true;
   skipWhiteSpace = true;
+  inConditional = true;
   if (!full) {
     Get();
   } else {
@@ -53,6 +54,7 @@ void Parser::ConditionalKeyword() {
   }
   skipConditionals = false;
   skipWhiteSpace = false;
+  inConditional = false;
 
   if (opens) {
     procIf(cond);
@@ -147,15 +149,19 @@ void Parser::EvalDirective(int& cond) {
 
 // "--eval(expr)" anywhere in the text becomes the decimal value, spliced in
 // front of the token that followed ")". It is evaluated in skipped text too.
+//
+// The flags are put back as they were rather than cleared: an "--eval" inside
+// an expression must not switch off blank skipping for the rest of it.
 void Parser::EvalOperator() {
   int cond = 0;
   CTokenIterator start = scanner->prev;
+  bool outerSkipConditionals = skipConditionals, outerSkipWhiteSpace = skipWhiteSpace;
   skipConditionals = true;
   skipWhiteSpace = true;
   EvalDirective(cond);
   CTokenIterator end = scanner->prev;
-  skipConditionals = false;
-  skipWhiteSpace = false;
+  skipConditionals = outerSkipConditionals;
+  skipWhiteSpace = outerSkipWhiteSpace;
 
   Token value(la);
   value.kind = _intCon;

@@ -1,5 +1,6 @@
 // Constant expressions: 32-bit two's complement values computed while parsing,
 // with C's operators and precedence and defined(name).
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -24,16 +25,22 @@ int wrap(uint32_t v) { return static_cast<int>(v); }
 
 } // namespace
 
-// A literal's value: hexadecimal after "0x", octal after a leading "0",
-// decimal otherwise, up to the first character that does not belong; values
-// past 2147483647 saturate there.
+// A literal's value, read as the C library reads a long in base 0: an
+// optional sign, then hexadecimal after "0x", octal after a leading "0",
+// decimal otherwise, up to the first character that does not belong. Values
+// beyond the 32-bit range saturate. A spliced "--eval" result may be negative.
 int parseIntegerLiteral(wstring_view text) {
   size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+    ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    negative = text[i++] == '-';
   int base = 10;
-  if (text.size() >= 2 && text[0] == '0') {
-    if ((text[1] == 'x' || text[1] == 'X') && text.size() > 2 && digitValue(text[2]) < 16) {
+  if (i + 1 < text.size() && text[i] == '0') {
+    if ((text[i + 1] == 'x' || text[i + 1] == 'X') && i + 2 < text.size() && digitValue(text[i + 2]) < 16) {
       base = 16;
-      i = 2;
+      i += 2;
     } else {
       base = 8;
     }
@@ -43,10 +50,10 @@ int parseIntegerLiteral(wstring_view text) {
     int d = digitValue(text[i]);
     if (d >= base)
       break;
-    value = value * base + d;
-    if (value > INT_MAX)
-      value = INT_MAX + 1LL; // keeps growing bounded; saturated below
+    value = std::min(value * base + d, INT_MAX + 1LL); // saturated below
   }
+  if (negative)
+    return value > INT_MAX ? INT_MIN : static_cast<int>(-value);
   return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
@@ -136,7 +143,7 @@ BINARY_LEVEL(BinaryMulExpr, UnaryExpr, BinaryMulOp, _star, _slash, _percent)
 
 // UnaryExpr -> UnaryOp UnaryExpr | PrimaryExpr
 void Parser::UnaryExpr(int& val1) {
-  if (exprDepth >= kMaxExpressionDepth) {
+  if (exprDepth > kMaxExpressionDepth) {
     if (!exprDepthReported)
       LimitError(kErrExpressionTooDeep, u"expression nested too deeply");
     exprDepthReported = true;

@@ -198,7 +198,7 @@ bool Parser::MacroExpand(PMacro macro) {
   CTokenIterator after = scanner->curr;
   Token* name = la;
   int n = uniqueMacro++;
-  ++expansionNesting;
+  ++pumpNesting;
   Get();
   if (la->kind == _whitespace)
     Get();
@@ -207,7 +207,7 @@ bool Parser::MacroExpand(PMacro macro) {
     MacroParams(args);
     after = scanner->prev;
   }
-  --expansionNesting;
+  --pumpNesting;
   scanner->curr = start;
   for (PTokenStream& arg : args)
     arg = rescan(arg);

@@ -54,18 +54,22 @@ void Parser::Get() {
         t = saved;
       }
     }
-    if (la->kind == _teval && !skipMacro) {
+    if (la->kind == _teval && !skipMacro && pumpNesting < kMaxPumpNesting) {
       Token* saved = t;
+      ++pumpNesting;
       EvalOperator();
+      --pumpNesting;
       t = saved;
       continue;
     }
     if (!skipConditionals && !ifstack.empty() && ifstack.back() != 0 && la->kind != _EOF)
       continue; // inactive text: dropped before anything else sees it
     if (!skipMacro) {
-      if (la->kind == _trept) {
+      if (la->kind == _trept && pumpNesting < kMaxPumpNesting && !inConditional) {
         directive = true;
+        ++pumpNesting;
         ReptDirective();
+        --pumpNesting;
         continue; // t stays the last token the repeat block consumed
       }
       if (la->kind == _ident) {
@@ -113,11 +117,16 @@ bool Parser::TryExpand() {
     la->depth = kNoExpand;
     return false;
   }
-  if (la->depth >= kMaxExpansionDepth || expansionNesting >= kMaxExpansionDepth) {
-    LimitError(kErrExpansionTooDeep, u"macro expansion nested too deeply");
+  if (la->depth >= kMaxExpansionDepth || pumpNesting >= kMaxPumpNesting) {
+    // One report per runaway chain: every name left in it would repeat it.
+    if (!nestingReported)
+      LimitError(kErrExpansionTooDeep, u"macro expansion nested too deeply");
+    nestingReported = true;
     la->depth = kNoExpand;
     return false;
   }
+  if (la->depth == 0 && pumpNesting == 0)
+    nestingReported = false;
   return MacroExpand(macro);
 }
 

@@ -24,6 +24,9 @@ extern int uniqueMacro;
 // Bounds that keep hostile input finite.
 constexpr int kMaxExpressionDepth = 1000;
 constexpr int kMaxExpansionDepth = 1000;
+// Interceptions (macro calls, repeat blocks, eval) that call back into the
+// pump nest on the C++ stack, e.g. "A A A ..." or "M(M(M(...)))".
+constexpr int kMaxPumpNesting = 5000;
 constexpr int kMaxIncludeDepth = 200;
 constexpr long long kMaxSplicedTokens = 16000000;
 
@@ -160,7 +163,12 @@ private:
 
   int exprDepth = 0;         // nesting of the expression rules now active
   bool exprDepthReported = false;
-  int expansionNesting = 0;  // MacroExpand calls now active
+  int pumpNesting = 0;       // interceptions now active on the stack
+  bool nestingReported = false;
+  // Set while the pump carries out a conditional line. A repeat block that
+  // starts on the next line waits until the line's new state is in force:
+  // run earlier, it would read the conditionals after it in the old state.
+  bool inConditional = false;
   long long splicedTokens = 0;
   // Included files: their tokens sit in the input stream, their arenas here.
   std::vector<std::unique_ptr<CTokenStream>> includedStreams;

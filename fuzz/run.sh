@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and the sanitizers, replays the
+# saved reproducers, seeds the corpora from the lit tests and runs each target
+# for SECONDS. Exits non-zero when a reproducer still fails or a new crash,
+# timeout, leak or out-of-memory is found; new findings are copied to
+# fuzz/regressions/ as <target>-<kind>-<hash>.
+#
+#   fuzz/run.sh [SECONDS]        (default 60 per target)
+#
+# Environment: BUILD_DIR (default /tmp/build-fuzz), JOBS (ninja -j, default 1),
+# FUZZ_TIMEOUT (seconds per input, default 20), FUZZ_RSS_MB (default 4096),
+# FUZZ_MAX_LEN (bytes per input, default 16384).
+set -euo pipefail
+
+seconds=${1:-60}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(dirname "$here")
+build=${BUILD_DIR:-/tmp/build-fuzz}
+jobs=${JOBS:-1}
+timeout=${FUZZ_TIMEOUT:-20}
+rss=${FUZZ_RSS_MB:-4096}
+targets=(fuzz_scanner fuzz_preprocess)
+
+if [ ! -f "$build/build.ninja" ]; then
+  # Assertions stay on (no NDEBUG): they are checks the fuzzer should reach.
+  CC=clang CXX=clang++ cmake -G Ninja -S "$root" -B "$build" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
+    -DTOLVEX_FUZZ=ON -DTOLVEX_SANITIZE=ON -DTOLVEX_TESTS=OFF -DTOLVEX_BENCH=OFF \
+    -DTOLVEX_WERROR=OFF
+fi
+ninja -C "$build" -j"$jobs" "${targets[@]}"
+
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+status=0
+
+# Saved reproducers must no longer fail.
+for target in "${targets[@]}"; do
+  shopt -s nullglob
+  saved=("$here"/regressions/"$target"-*)
+  shopt -u nullglob
+  if [ ${#saved[@]} -gt 0 ]; then
+    echo "== $target: replaying ${#saved[@]} reproducer(s)"
+    if ! "$build/fuzz/$target" -timeout="$timeout" -rss_limit_mb="$rss" "${saved[@]}"; then
+      echo "== $target: a saved reproducer still fails" >&2
+      status=1
+    fi
+  fi
+done
+
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  findings="$build/findings/$target"
+  mkdir -p "$corpus" "$findings"
+  # Every lit input is a seed; fuzz_preprocess reads their "//--- name"
+  # sections as separate files.
+  while IFS= read -r -d '' f; do
+    rel=${f#"$root"/test/}
+    cp -n "$f" "$corpus/seed-${rel//\//_}" 2>/dev/null || true
+  done < <(find "$root/test" -name Output -prune -o -name '*.asm' -print0)
+  if [ "$target" = fuzz_preprocess ]; then
+    printf -- '--ifdef A\nA B\n--endif\n--include "a.inc"\n//--- a.inc\n--macro M(x)\nx \\@\n--endmacro\nM(B)\n//--- defines\nA=1\nB=you+2\n' \
+      > "$corpus/seed-defines"
+  fi
+
+  echo "== $target: fuzzing for $seconds s"
+  rm -f "$findings"/*
+  # Fork mode goes on after a timeout or out-of-memory (each is saved as an
+  # artifact) and stops at the first crash.
+  set +e
+  "$build/fuzz/$target" -fork=1 -ignore_timeouts=1 -ignore_ooms=1 \
+    -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb="$rss" \
+    -max_len="${FUZZ_MAX_LEN:-16384}" -print_final_stats=1 -artifact_prefix="$findings/" "$corpus"
+  rc=$?
+  set -e
+  for artifact in "$findings"/*; do
+    [ -e "$artifact" ] || continue
+    name=$(basename "$artifact")
+    cp "$artifact" "$here/regressions/$target-$name"
+    echo "== $target: finding saved as fuzz/regressions/$target-$name" >&2
+    status=1
+  done
+  if [ $rc -ne 0 ]; then
+    echo "== $target: libFuzzer exited with status $rc" >&2
+    status=1
+  fi
+done
+exit $status

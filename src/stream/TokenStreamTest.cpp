@@ -1,0 +1,240 @@
+#include "stream/TokenStream.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lex/TokenKinds.h"
+
+using namespace Tolvex;
+
+namespace {
+
+std::unique_ptr<CTokenStream> scanned(const wstring& text) {
+  return std::make_unique<CTokenStream>(text.data(), int(text.size()));
+}
+
+// The texts of the list, deleted tokens marked with a leading '~'.
+std::vector<wstring> texts(const CTokenStream& s) {
+  std::vector<wstring> out;
+  for (CTokenIterator it = s.begin(); it != s.end(); it = it->next)
+    out.push_back((it->deleted ? u"~" : u"") + wstring(it->text()));
+  return out;
+}
+
+// The list read backwards, to check both directions are linked.
+std::vector<wstring> textsBackward(const CTokenStream& s) {
+  std::vector<wstring> out;
+  for (CTokenIterator it = s.back(); it != s.end(); it = it->prev)
+    out.insert(out.begin(), (it->deleted ? u"~" : u"") + wstring(it->text()));
+  return out;
+}
+
+CTokenIterator nth(const CTokenStream& s, int n) {
+  CTokenIterator it = s.begin();
+  while (n-- > 0)
+    it = it->next;
+  return it;
+}
+
+using W = std::vector<wstring>;
+
+TEST(TokenStreamScan, KeepsEveryKindAndEndsWithOneEof) {
+  auto s = scanned(u"a //c\n/*x*/ b");
+  EXPECT_EQ(texts(*s), (W{u"a", u" ", u"//c", u"\n", u" ", u"b", u""}));
+  EXPECT_EQ(s->back()->kind, _EOF);
+  EXPECT_EQ(textsBackward(*s), texts(*s));
+}
+
+TEST(TokenStreamScanner, StaysAtEndOfFile) {
+  CTokenStreamScanner sc(new CTokenStream(u"", 0));
+  EXPECT_EQ(sc.stream->begin()->next, sc.stream->end()); // the end-of-file token alone
+  Token* first = sc.Scan();
+  EXPECT_EQ(first->kind, _EOF);
+  EXPECT_EQ(sc.Scan(), first);
+  EXPECT_EQ(sc.Peek(), first);
+  EXPECT_EQ(sc.prev, sc.curr);
+}
+
+TEST(TokenStreamScanner, PrevIsLastDeliveredCurrIsNext) {
+  CTokenStreamScanner sc(new CTokenStream(u"a b", 3));
+  Token* a = sc.Scan();
+  EXPECT_EQ(a->text(), u"a");
+  EXPECT_EQ(sc.prev, a);
+  EXPECT_EQ(sc.curr, a->next);
+  EXPECT_EQ(sc.Peek()->kind, _whitespace);
+  EXPECT_EQ(sc.Peek()->text(), u"b");
+  EXPECT_EQ(sc.Peek()->kind, _EOF);
+  EXPECT_EQ(sc.Peek()->kind, _EOF);
+  sc.ResetPeek();
+  EXPECT_EQ(sc.Peek()->kind, _whitespace);
+  EXPECT_EQ(sc.Scan()->kind, _whitespace);
+  EXPECT_EQ(sc.Scan()->text(), u"b");
+  Token* eof = sc.Scan();
+  EXPECT_EQ(eof->kind, _EOF);
+  EXPECT_EQ(sc.prev, eof);
+  EXPECT_EQ(sc.curr, eof);
+}
+
+TEST(TokenStreamCopy, SkipsDeletedAndGivenKind) {
+  auto s = scanned(u"a @@ b c d");
+  // a, ' ', @@, ' ', b, ' ', c, ' ', d, EOF
+  nth(*s, 4)->deleted = true;
+  CTokenStream copy(s->begin(), nth(*s, 8), _atat);
+  EXPECT_EQ(texts(copy), (W{u"a", u" ", u" ", u" ", u"c", u" "}));
+  EXPECT_EQ(textsBackward(copy), texts(copy));
+  CTokenStream blanksGone(s->begin(), s->end(), _whitespace);
+  EXPECT_EQ(texts(blanksGone), (W{u"a", u"@@", u"c", u"d", u""}));
+}
+
+TEST(TokenStreamCopy, EmptyRanges) {
+  auto s = scanned(u"a b");
+  CTokenStream none(nth(*s, 1), nth(*s, 1), 0);
+  EXPECT_TRUE(none.empty());
+  markDeleted(s->begin(), s->back());
+  CTokenStream allDeleted(s->begin(), s->back(), 0);
+  EXPECT_TRUE(allDeleted.empty());
+}
+
+TEST(TokenStreamCopy, CopiesAreNewAndIndependent) {
+  auto s = scanned(u"a\nb");
+  auto copy = std::make_unique<CTokenStream>(s->begin(), s->end(), _EOF);
+  ASSERT_EQ(texts(*copy), (W{u"a", u"\n", u"b"}));
+  for (CTokenIterator c = copy->begin(), o = s->begin(); c != copy->end(); c = c->next, o = o->next) {
+    EXPECT_NE(c, o);
+    EXPECT_EQ(c->kind, o->kind);
+    EXPECT_EQ(c->line, o->line);
+    EXPECT_EQ(c->col, o->col);
+    EXPECT_EQ(c->fileName, o->fileName); // the same name object, not an equal one
+  }
+  // Flags set on the originals later do not reach the copies, nor back.
+  markDeleted(s->begin(), s->end());
+  EXPECT_EQ(texts(*copy), (W{u"a", u"\n", u"b"}));
+  copy->begin()->deleted = true;
+  copy.reset();
+  EXPECT_EQ(texts(*s), (W{u"~a", u"~\n", u"~b", u"~"}));
+  EXPECT_EQ(nth(*s, 2)->line, 2);
+}
+
+TEST(TokenStreamCopy, CopyOfDeletedTokenIsNotDeleted) {
+  auto s = scanned(u"a b");
+  s->begin()->deleted = true;
+  Token* c = s->insertCopy(s->begin(), s->begin());
+  EXPECT_FALSE(c->deleted);
+  EXPECT_EQ(texts(*s), (W{u"a", u"~a", u" ", u"b", u""}));
+}
+
+// A copy outlives the stream it was copied from: texts and file names stay
+// readable for macro bodies whose source stream is gone.
+TEST(TokenStreamCopy, OutlivesItsSource) {
+  auto s = scanned(u"name 42");
+  CTokenStream copy(s->begin(), s->end(), _EOF);
+  s.reset();
+  EXPECT_EQ(texts(copy), (W{u"name", u" ", u"42"}));
+  EXPECT_EQ(copy.begin()->fileName->text, u"UNKNOWN");
+}
+
+// Blanks go from both ends, never line breaks nor inner blanks.
+TEST(TokenStreamStrip, BlanksAtBothEnds) {
+  for (auto [text, want] : {std::pair<wstring, W>{u"  a  b\t", W{u"a", u"  ", u"b"}},
+                            {u" \t ", W{}},
+                            {u"", W{}},
+                            {u"\n a \n", W{u"\n", u" ", u"a", u" ", u"\n"}}}) {
+    auto s = scanned(text);
+    CTokenStream copy(s->begin(), s->end(), _EOF);
+    copy.strip();
+    EXPECT_EQ(texts(copy), want);
+    EXPECT_EQ(textsBackward(copy), want);
+  }
+}
+
+// Splicing inserts before a position; every position held elsewhere stays valid.
+TEST(TokenStreamSplice, InsertCopyBeforePosition) {
+  auto s = scanned(u"a b c");
+  CTokenIterator a = nth(*s, 0), b = nth(*s, 2), c = nth(*s, 4), eof = s->back();
+  auto extra = scanned(u"X Y");
+  size_t before = s->tokensMade();
+  for (CTokenIterator it = extra->begin(); it->kind != _EOF; it = it->next)
+    s->insertCopy(c, it);
+  EXPECT_EQ(s->tokensMade(), before + 3);
+  extra.reset();
+  EXPECT_EQ(texts(*s), (W{u"a", u" ", u"b", u" ", u"X", u" ", u"Y", u"c", u""}));
+  EXPECT_EQ(textsBackward(*s), texts(*s));
+  EXPECT_EQ(a->text(), u"a");
+  EXPECT_EQ(b->next->text(), u" ");
+  EXPECT_EQ(c->prev->text(), u"Y");
+  EXPECT_EQ(c->next, eof);
+  // At the very front and before the end-of-file token.
+  s->insertCopy(s->begin(), c);
+  s->insertCopy(eof, a);
+  EXPECT_EQ(texts(*s), (W{u"c", u"a", u" ", u"b", u" ", u"X", u" ", u"Y", u"c", u"a", u""}));
+  EXPECT_EQ(textsBackward(*s), texts(*s));
+}
+
+// The cursor meets spliced tokens when curr is set to them, and the flagged
+// construct when it is set back to where the construct began.
+TEST(TokenStreamSplice, CursorReadsSplicedTokens) {
+  CTokenStreamScanner sc(new CTokenStream(u"M x", 3));
+  Token* start = sc.Scan();
+  CTokenIterator at = sc.curr; // the position after the name
+  markDeleted(start, at);
+  CTokenStream body(u"1+2", 3);
+  Token* first = nullptr;
+  for (CTokenIterator it = body.begin(); it->kind != _EOF; it = it->next) {
+    Token* t = sc.stream->insertCopy(at, it);
+    if (!first)
+      first = t;
+  }
+  sc.curr = start;
+  std::vector<wstring> read;
+  for (Token* t = sc.Scan(); t->kind != _EOF; t = sc.Scan())
+    read.push_back((t->deleted ? u"~" : u"") + wstring(t->text()));
+  EXPECT_EQ(read, (W{u"~M", u"1", u"+", u"2", u" ", u"x"}));
+  sc.curr = first;
+  EXPECT_EQ(sc.Scan()->text(), u"1");
+}
+
+TEST(TokenStreamMarkDeleted, HalfOpenRange) {
+  auto s = scanned(u"a b c");
+  markDeleted(nth(*s, 1), nth(*s, 3));
+  EXPECT_EQ(texts(*s), (W{u"a", u"~ ", u"~b", u" ", u"c", u""}));
+  markDeleted(nth(*s, 4), nth(*s, 4));
+  EXPECT_FALSE(nth(*s, 4)->deleted);
+}
+
+TEST(TokenStreamAdopt, MovesAllButEndOfFile) {
+  auto s = scanned(u"a b");
+  auto inc = std::make_unique<CTokenStream>(u"x\ny", 3);
+  CTokenIterator b = nth(*s, 2);
+  s->adopt(*inc, b);
+  EXPECT_EQ(texts(*s), (W{u"a", u" ", u"x", u"\n", u"y", u"b", u""}));
+  EXPECT_EQ(textsBackward(*s), texts(*s));
+  EXPECT_EQ(texts(*inc), (W{u""}));
+  EXPECT_EQ(textsBackward(*inc), (W{u""}));
+  // A stream with nothing but its end-of-file token adds nothing.
+  auto empty = scanned(u"");
+  s->adopt(*empty, s->begin());
+  EXPECT_EQ(texts(*s).size(), 7u);
+  // At the very front.
+  auto front = scanned(u"f");
+  s->adopt(*front, s->begin());
+  EXPECT_EQ(texts(*s), (W{u"f", u"a", u" ", u"x", u"\n", u"y", u"b", u""}));
+  EXPECT_EQ(textsBackward(*s), texts(*s));
+  // The adopted tokens live in inc's arena: keep it until s is gone.
+  s.reset();
+}
+
+TEST(TokenStreamEdit, AppendAndPopBack) {
+  auto s = scanned(u"a b");
+  CTokenStream body(s->begin(), s->end(), -1);
+  EXPECT_EQ(body.back()->kind, _EOF);
+  body.popBack();
+  EXPECT_EQ(texts(body), (W{u"a", u" ", u"b"}));
+  body.append(body.locals.copy(s->begin()));
+  EXPECT_EQ(texts(body), (W{u"a", u" ", u"b", u"a"}));
+  EXPECT_EQ(textsBackward(body), texts(body));
+}
+
+} // namespace

@@ -1,0 +1,14 @@
+// The limit counts spliced tokens, not copies: 5,000,000 copies of a
+// six-token body exceed it although the count alone does not.
+// RUN: rm -rf %t && split-file %s %t && cd %t
+// RUN: timeout 60 %tolvex main.asm > /dev/null 2> err; echo "exit: $?" >> err
+// RUN: FileCheck --match-full-lines --implicit-check-not=error --input-file=err %s
+
+// CHECK: main.asm({{[0-9]+}}) : error 0053: expansion limit reached
+// CHECK: tolvex - 1 error(s), 0 warning(s)
+// CHECK: exit: 2
+
+//--- main.asm
+--rept(5000000)
+a b c
+--endrept
