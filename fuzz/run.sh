@@ -69,7 +69,7 @@ for target in "${targets[@]}"; do
   set +e
   "$build/fuzz/$target" -fork=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb="$rss" \
-    -max_len="${FUZZ_MAX_LEN:-16384}" -print_final_stats=1 -artifact_prefix="$findings/" "$corpus"
+    -max_len="${FUZZ_MAX_LEN:-16384}" -dict="$here/tolvex.dict" -print_final_stats=1 -artifact_prefix="$findings/" "$corpus"
   rc=$?
   set -e
   for artifact in "$findings"/*; do

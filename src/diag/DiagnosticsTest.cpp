@@ -33,12 +33,15 @@ PLocation at(const wstring& file, int line, int col = 1) { return PLocation(new 
 
 TEST(SyntaxMessages, KindNames) {
   static const char* const names[] = {
-      "EOF", "ident", "newline", "whitespace", "intCon", "charCon", "stringCon", "atat", "unique", "join",
-      "dot", "comma", "colon", "semicolon", "add", "sub", "inv", "not", "and", "or", "xor", "land", "lor",
-      "eq", "ne", "lt", "gt", "le", "ge", "shl", "shr", "lpar", "rpar", "hash", "tinclude", "tdefine",
-      "tundef", "tmacro", "tendmacro", "tif", "telse", "telif", "tendif", "tifdef", "tifndef", "thide",
-      "tunhide", "trept", "tendrept", "teval", "tdef", "tenddef", "tsched", "tendsched", "tdeclare",
-      "tfunction", "tendfunction", "tpushblock", "tpopblock"};
+      "EOF",          "ident",      "newline",  "whitespace", "intCon",    "charCon",  "stringCon",
+      "atat",         "unique",     "join",     "dot",        "comma",     "colon",    "semicolon",
+      "add",          "sub",        "inv",      "not",        "and",       "or",       "xor",
+      "land",         "lor",        "eq",       "ne",         "lt",        "gt",       "le",
+      "ge",           "shl",        "shr",      "lpar",       "rpar",      "hash",     "tinclude",
+      "tdefine",      "tundef",     "tmacro",   "tendmacro",  "tif",       "telse",    "telif",
+      "tendif",       "tifdef",     "tifndef",  "thide",      "tunhide",   "trept",    "tendrept",
+      "teval",        "tdef",       "tenddef",  "tsched",     "tendsched", "tdeclare", "tfunction",
+      "tendfunction", "tpushblock", "tpopblock"};
   static_assert(sizeof names / sizeof names[0] == 59);
   for (int n = 0; n < 59; ++n)
     EXPECT_EQ(getstring(Errors::message(n)), std::string(names[n]) + " expected") << n;
@@ -57,9 +60,9 @@ TEST(SyntaxMessages, QuotedLiterals) {
 
 TEST(SyntaxMessages, RuleNames) {
   static const char16_t* const rules[] = {
-      u"Separator",     u"BinaryCmpOp",    u"BinaryRelOp",    u"BinaryShiftOp",  u"BinaryAddOp",
-      u"BinaryMulOp",   u"UnaryExpr",      u"UnaryOp",        u"PrimaryExpr",    u"MacroDirective",
-      u"ReptDirective", u"CondDirective",  u"PreprocDirective"};
+      u"Separator",     u"BinaryCmpOp",   u"BinaryRelOp",     u"BinaryShiftOp", u"BinaryAddOp",
+      u"BinaryMulOp",   u"UnaryExpr",     u"UnaryOp",         u"PrimaryExpr",   u"MacroDirective",
+      u"ReptDirective", u"CondDirective", u"PreprocDirective"};
   for (int n = 67; n <= 79; ++n)
     EXPECT_EQ(Errors::message(n), u"invalid " + wstring(rules[n - 67])) << n;
 }

@@ -28,19 +28,31 @@ void Parser::oAsm(int level, wstring_view text) {
       }
     }
   }
+  // Line breaks are counted in the same pass that copies the text; a
+  // carriage return and line feed make one break.
   const wchar* p = text.data();
   size_t n = text.size();
-  for (size_t i = 0; i < n; ++i) {
+  auto isBreak = [p](size_t i) {
     wchar c = p[i];
-    if (c == u'\n' || c == u'\r') {
-      if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n')
-        ++i;
-      if (outNewLine)
-        ++outLine;
-      outNewLine = true;
+    return c <= u'\r' && (c == u'\r' || (c == u'\n' && (i == 0 || p[i - 1] != u'\r')));
+  };
+  size_t i = 0;
+  if (n <= ByteWriter::capacity()) {
+    char* dst = out.reserve(n);
+    for (; i < n && p[i] <= 0xFF; ++i) {
+      dst[i] = static_cast<char>(p[i]);
+      if (isBreak(i))
+        lineBreak();
     }
+    out.commit(i);
   }
-  out.write(p, n);
+  if (i < n) {
+    // Characters above 0xFF, or a text larger than the buffer.
+    for (size_t j = i; j < n; ++j)
+      if (isBreak(j))
+        lineBreak();
+    out.write(p + i, n - i);
+  }
 }
 
 } // namespace Tolvex

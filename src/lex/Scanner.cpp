@@ -100,6 +100,21 @@ void Scanner::NextEol() {
   chConverted = false;
 }
 
+// Line, column and file name of ch. A line feed belongs to the line it ends;
+// a line feed given back after a comment stands where the comment's "/" stood.
+void Scanner::Locate() {
+  if (ch == EoF)
+    return; // NextAtEnd set them
+  fileName = sourceName;
+  if (ch == '\n' && !chInjected && !chConverted) {
+    line = curLine - 1;
+    col = pos - prevLineStart + prevLineCol;
+  } else {
+    line = curLine;
+    col = pos - lineStart + lineCol;
+  }
+}
+
 // Past the end: position frozen at the end, line and column 0 and the name
 // "EOF" -- except for the first read of an empty source, which still stands
 // at the source's first line and column.
@@ -136,14 +151,14 @@ template <class Pred> void Scanner::SkipRun(Pred accept) {
 bool Scanner::Comment0() {
   if (PeekCh() != '*')
     return false; // the "/" stays current, as if read again
-  int line0 = line;
+  int line0 = curLine;
   NextCh();
   NextCh();
   for (;;) {
     if (ch == '*') {
       NextCh();
       if (ch == '/') {
-        oldEols = line - line0;
+        oldEols = curLine - line0;
         NextCh();
         return true;
       }
@@ -190,6 +205,7 @@ Token* Scanner::Peek() {
 Token* Scanner::NextToken() {
   while (ch == '/' && Comment0()) {
   }
+  Locate();
   Token* t = arena.make();
   t->fileName = fileName;
   t->line = line;

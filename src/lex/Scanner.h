@@ -33,6 +33,8 @@ public:
 
 private:
   void Init();
+  // Only positions are recorded per character; the line and column of a
+  // token's first character are worked out when the token starts (Locate).
   void NextCh() {
     if (oldEols > 0)
       return NextEol();
@@ -40,11 +42,10 @@ private:
     chConverted = false;
     if (next < textLen) {
       pos = next;
-      line = curLine;
-      col = next - lineStart + lineCol;
-      fileName = sourceName;
       ch = text[next++];
       if (ch == '\n') {
+        prevLineStart = lineStart;
+        prevLineCol = lineCol;
         ++curLine;
         lineStart = next;
         lineCol = 1;
@@ -56,6 +57,7 @@ private:
       NextAtEnd();
     }
   }
+  void Locate();
   void NextEol();
   void NextAtEnd();
   int PeekCh() const { return next < textLen ? text[next] : EoF; }
@@ -86,6 +88,7 @@ private:
   int curLine;       // line of text[next]
   int lineStart = 0; // index where curLine starts
   int lineCol;       // column of text[lineStart]
+  int prevLineStart = 0, prevLineCol = 1; // the same for the line before curLine
   bool started = false;
   TokenArena& arena;
   std::deque<Token*> ahead; // tokens made by Peek and not yet returned by Scan

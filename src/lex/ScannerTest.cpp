@@ -57,6 +57,7 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info) { return info.p
 const Tok ws{_whitespace, u" "};
 const Tok lf{_newline, u"\n"};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Words, ScannerKinds, ::testing::Values(
     Case{"Identifiers", u"abc _x1 Z9_", {{_ident, u"abc"}, ws, {_ident, u"_x1"}, ws, {_ident, u"Z9_"}}},
     Case{"Defined", u"defined Defined definedx", {{_defined, u"defined"}, ws, {_ident, u"Defined"}, ws, {_ident, u"definedx"}}},
@@ -189,6 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Comments, ScannerKinds, ::testing::Values(
     Case{"SlashSpaceStar", u"a/ *", {{_ident, u"a"}, {_slash, u"/"}, ws, {_star, u"*"}}},
     Case{"InsideString", u"\"/*\"*/", {{_stringCon, u"\"/*\""}, {_star, u"*"}, {_slash, u"/"}}}
 ), caseName);
+// clang-format on
 
 TEST(ScannerEnd, EmptySourceFromMemory) {
   TokenArena arena;
@@ -253,25 +255,41 @@ std::vector<Place> places(const wstring& src) {
 // Only a line feed ends a line; a lone carriage return reads as one but the
 // next character still counts on the same line.
 TEST(ScannerPlaces, LinesAndColumns) {
-  EXPECT_EQ(places(u"ab cd\n  ef\r\ngh\rij"),
-            (std::vector<Place>{{_ident, 1, 1}, {_whitespace, 1, 3}, {_ident, 1, 4}, {_newline, 1, 6},
-                                {_whitespace, 2, 1}, {_ident, 2, 3}, {_newline, 2, 5}, {_ident, 3, 1},
-                                {_newline, 3, 3}, {_ident, 3, 4}}));
+  EXPECT_EQ(places(u"ab cd\n  ef\r\ngh\rij"), (std::vector<Place>{{_ident, 1, 1},
+                                                                  {_whitespace, 1, 3},
+                                                                  {_ident, 1, 4},
+                                                                  {_newline, 1, 6},
+                                                                  {_whitespace, 2, 1},
+                                                                  {_ident, 2, 3},
+                                                                  {_newline, 2, 5},
+                                                                  {_ident, 3, 1},
+                                                                  {_newline, 3, 3},
+                                                                  {_ident, 3, 4}}));
 }
 
 // The line feeds of a block comment stand where the comment closes.
 TEST(ScannerPlaces, BlockCommentLineFeeds) {
   EXPECT_EQ(places(u"a/*x\ny*/b"), (std::vector<Place>{{_ident, 1, 1}, {_newline, 2, 3}, {_ident, 2, 4}}));
-  EXPECT_EQ(places(u"a /*\n\n  */ b\nc"),
-            (std::vector<Place>{{_ident, 1, 1}, {_whitespace, 1, 2}, {_newline, 3, 4}, {_newline, 3, 4},
-                                {_whitespace, 3, 5}, {_ident, 3, 6}, {_newline, 3, 7}, {_ident, 4, 1}}));
+  EXPECT_EQ(places(u"a /*\n\n  */ b\nc"), (std::vector<Place>{{_ident, 1, 1},
+                                                              {_whitespace, 1, 2},
+                                                              {_newline, 3, 4},
+                                                              {_newline, 3, 4},
+                                                              {_whitespace, 3, 5},
+                                                              {_ident, 3, 6},
+                                                              {_newline, 3, 7},
+                                                              {_ident, 4, 1}}));
 }
 
 // Giving back the period and the character after it restores the line count.
 TEST(ScannerPlaces, IntegerContextGivesBack) {
-  EXPECT_EQ(places(u"1.\nx y"), (std::vector<Place>{{_intCon, 1, 1}, {_dot, 1, 2}, {_newline, 1, 3},
-                                                     {_ident, 2, 1}, {_whitespace, 2, 2}, {_ident, 2, 3}}));
-  EXPECT_EQ(places(u" 22.x"), (std::vector<Place>{{_whitespace, 1, 1}, {_intCon, 1, 2}, {_dot, 1, 4}, {_ident, 1, 5}}));
+  EXPECT_EQ(places(u"1.\nx y"), (std::vector<Place>{{_intCon, 1, 1},
+                                                    {_dot, 1, 2},
+                                                    {_newline, 1, 3},
+                                                    {_ident, 2, 1},
+                                                    {_whitespace, 2, 2},
+                                                    {_ident, 2, 3}}));
+  EXPECT_EQ(places(u" 22.x"),
+            (std::vector<Place>{{_whitespace, 1, 1}, {_intCon, 1, 2}, {_dot, 1, 4}, {_ident, 1, 5}}));
 }
 
 TEST(ScannerPlaces, CharactersAfterBlockCommentKeepColumns) {

@@ -25,6 +25,8 @@ public:
   std::map<wstring, PMacro, std::less<>> macros;
 
   PMacro find(wstring_view name) const;
+  // False when the scope certainly holds no macro of that name.
+  bool mayHold(wstring_view name) const { return !macros.empty() && filter[slot(name)] != 0; }
   // Replaces any entry of the same name.
   void define(const wstring& name, PMacro macro);
   // Keeps an existing entry.

@@ -57,8 +57,11 @@ void Parser::DoInclude() {
     err.writeBytes("'\n");
     err.flush();
   } else if (depth > kMaxIncludeDepth) {
-    LimitError(kErrIncludeTooDeep, u"include nested too deeply");
-  } else {
+    // Once is enough: a cycle would report it at every turn.
+    if (!includeDepthReported)
+      LimitError(kErrIncludeTooDeep, u"include nested too deeply");
+    includeDepthReported = true;
+  } else if (ReserveSplice(kInclusionCost)) {
     auto stream = std::make_unique<CTokenStream>(getwstring(found), depth);
     long long count = 0;
     for (CTokenIterator it = stream->begin(); it->kind != _EOF; it = it->next)

@@ -80,10 +80,8 @@ void Parser::Get() {
         }
       }
     }
-    if (la->kind == _newline) {
-      PLocation loc(new CLocation{la->fileName->text, la->line, la->col});
-      location = loc;
-    }
+    if (la->kind == _newline)
+      MoveLocation();
     if (la->kind <= maxT && !(la->kind == _newline && skipNewLine) &&
         !(la->kind == _whitespace && skipWhiteSpace)) {
       ++errDist;
@@ -104,11 +102,25 @@ void Parser::Get() {
   }
 }
 
+// The current location follows every line end the pump reads. A location
+// nobody else holds is updated in place rather than replaced.
+void Parser::MoveLocation() {
+  if (location && location.unique() && locationName == la->fileName) {
+    location->line = la->line;
+    location->col = la->col;
+    return;
+  }
+  location = PLocation(new CLocation{la->fileName->text, la->line, la->col});
+  locationName = la->fileName;
+}
+
 // Looks up the identifier in la and expands it. Refused expansions leave the
 // name as plain text.
 bool Parser::TryExpand() {
   constexpr uint16_t kNoExpand = 0xFFFF;
   if (la->depth == kNoExpand)
+    return false;
+  if (!mayBeMacro(la->text()))
     return false;
   PMacro macro = checkMacros(la->text());
   if (!macro)
@@ -219,43 +231,41 @@ void Parser::Integer(int& i) {
 // (or a ";" with the blanks after it) wait in P until it is known that no
 // directive follows on the line.
 void Parser::Tolvex() {
-  wstring P;
+  wstring_view P; // token texts live for the run; a ";" run is kept in pendingText
+  auto writePending = [&] {
+    if (!P.empty())
+      oAsm(1, P);
+    P = wstring_view();
+  };
   auto lineStart = [&] {
     if (la->kind == _hash) {
-      if (!P.empty()) {
-        oAsm(1, P);
-        P.clear();
-      }
+      writePending();
       directive = true;
       HashDirective();
     }
     if (StartOf(6))
       PreprocDirective();
-    if (!directive) {
-      if (!P.empty())
-        oAsm(1, P);
-      P.clear();
-    }
+    if (!directive)
+      writePending();
   };
   while (StartOf(5)) {
     switch (la->kind) {
     case _whitespace:
       directive = false;
       Get();
-      P.assign(t->text());
+      P = t->text();
       lineStart();
       break;
     case _join:
       Get();
       break;
     case _semicolon:
-      PostSemi(P);
+      PostSemi(pendingText);
+      P = pendingText;
       lineStart();
       break;
     case _hash:
-      if (!P.empty())
-        oAsm(1, P);
-      P.clear();
+      writePending();
       directive = true;
       HashDirective();
       break;

@@ -28,7 +28,11 @@ constexpr int kMaxExpansionDepth = 1000;
 // pump nest on the C++ stack, e.g. "A A A ..." or "M(M(M(...)))".
 constexpr int kMaxPumpNesting = 5000;
 constexpr int kMaxIncludeDepth = 200;
-constexpr long long kMaxSplicedTokens = 16000000;
+constexpr long long kMaxSplicedTokens = 25000000;
+// Every inclusion counts at least this much against kMaxSplicedTokens, so a
+// file that includes itself many times over stops in bounded time even when
+// it holds next to nothing.
+constexpr long long kInclusionCost = 250;
 
 class Parser {
 public:
@@ -87,6 +91,11 @@ public:
 
   // Output (driver/Output.cpp)
   void oAsm(int level, wstring_view text);
+  void lineBreak() {
+    if (outNewLine)
+      ++outLine; // the previous break ended an empty line
+    outNewLine = true;
+  }
 
   // Expressions (ParseExpr.cpp)
   void Expr(int& val1);
@@ -149,6 +158,13 @@ public:
   void DoInclude();
 
 private:
+  void MoveLocation();
+  bool mayBeMacro(wstring_view name) const {
+    for (const PMacroScope& scope : scopeStack)
+      if (scope->mayHold(name))
+        return true;
+    return false;
+  }
   // The pump's conditional handlers, chosen by the keyword in la.
   void ConditionalKeyword();
   void EvalOperator();
@@ -161,10 +177,13 @@ private:
     return scanner->stream->insertCopy(at, t);
   }
 
+  const SourceName* locationName = nullptr; // file of the location's last update
+  wstring pendingText; // a ";" and the blanks after it, waiting in the top rule
   int exprDepth = 0;         // nesting of the expression rules now active
   bool exprDepthReported = false;
   int pumpNesting = 0;       // interceptions now active on the stack
   bool nestingReported = false;
+  bool includeDepthReported = false;
   // Set while the pump carries out a conditional line. A repeat block that
   // starts on the next line waits until the line's new state is in force:
   // run earlier, it would read the conditionals after it in the old state.

@@ -74,18 +74,6 @@ TEST(BufferFile, EmptyFileIsClosedAtOnce) {
   EXPECT_EQ(b.Read(), Buffer::EoF);
 }
 
-TEST(BufferFile, UserStreamStaysOpen) {
-  TempFile file("abc");
-  FILE* f = file.open();
-  {
-    ProbeBuffer b(f, true);
-    b.Close();
-    EXPECT_TRUE(b.holdsFile());
-  }
-  EXPECT_EQ(std::fgetc(f), 'a'); // still ours to use and close
-  std::fclose(f);
-}
-
 // Reads a file of len pattern bytes front to back and checks every byte.
 void readWhole(ProbeBuffer& b, long len) {
   EXPECT_EQ(b.GetFileLen(), len);
@@ -151,13 +139,17 @@ TEST(UTF8Decode, OddBytes) {
   EXPECT_EQ(decode("\xC3"), (std::vector<int>{0xC0}));
   EXPECT_EQ(decode("\xE2\x82"), (std::vector<int>{0x2080}));
   // Following bytes are taken as they come, whatever they are.
-  EXPECT_EQ(decode("\xC3" "A"), (std::vector<int>{0xC1}));
+  EXPECT_EQ(decode("\xC3"
+                   "A"),
+            (std::vector<int>{0xC1}));
   // Overlong forms are returned as computed.
   EXPECT_EQ(decode("\xC0\x80"), (std::vector<int>{0}));
 }
 
 TEST(UTF8Decode, PeekDecodes) {
-  auto* raw = new Buffer("\xE2\x82\xAC" "b", 4);
+  auto* raw = new Buffer("\xE2\x82\xAC"
+                         "b",
+                         4);
   UTF8Buffer u(raw);
   delete raw;
   EXPECT_EQ(u.Peek(), 0x20AC);

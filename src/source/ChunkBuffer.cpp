@@ -66,7 +66,15 @@ CChunkData::CChunkData(const wstring& filename, int includeDepth) {
     data = decodeAll(utf8, dataLen);
     delete utf8;
   } else {
-    data = decodeAll(buffer, dataLen);
+    // One character per byte: the length is known, one pass stores them.
+    int len = buffer->GetFileLen();
+    wchar* text = textStore().allocate(len);
+    buffer->Buffer::SetPos(0);
+    int count = 0;
+    for (int c; count < len && (c = buffer->Buffer::Read()) != Buffer::EoF;)
+      text[count++] = static_cast<wchar>(c);
+    data = text;
+    dataLen = count;
     delete buffer;
   }
 }

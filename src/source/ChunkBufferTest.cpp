@@ -84,7 +84,8 @@ CChunkBuffer bufferOver(const wchar* text) {
 // Only a line feed ends a line; past the end everything stays frozen.
 TEST(ChunkBufferCounting, LinesColumnsPositions) {
   CChunkBuffer crlf = bufferOver(u"a\r\nb");
-  EXPECT_EQ(readAll(crlf), (std::vector<Where>{{'a', 0, 1, 1}, {'\r', 1, 1, 2}, {'\n', 2, 1, 3}, {'b', 3, 2, 1}}));
+  EXPECT_EQ(readAll(crlf),
+            (std::vector<Where>{{'a', 0, 1, 1}, {'\r', 1, 1, 2}, {'\n', 2, 1, 3}, {'b', 3, 2, 1}}));
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ(crlf.Read(), CChunkBuffer::EoF);
     EXPECT_EQ(crlf.GetPos(), 4);
@@ -176,31 +177,13 @@ TEST(ChunkBufferRewind, CutsWhatItStepsOver) {
   EXPECT_EQ(b.Read(), CChunkBuffer::EoF);
 }
 
-// The scanner uses one chunk; the buffer reads any number as one sequence,
-// each with its own origin, and passes over empty ones.
-TEST(ChunkBufferChunks, ReadAsOneSequence) {
-  PChunkData d1(new CChunkData(u"a\nb", 3));
-  PChunkData d2(new CChunkData("xyz", 3));
-  CChunkBuffer b;
-  EXPECT_EQ(b.Read(), CChunkBuffer::EoF);
-  b.Append(PChunk(new CChunk(d1, 0, 3, 10, 5)));
-  b.Append(PChunk(new CChunk(d2, 1, 1, 1, 1)));
-  b.Append(PChunk(new CChunk(d2, 1, 3, 7, 2)));
-  EXPECT_EQ(readAll(b), (std::vector<Where>{{'a', 0, 10, 5}, {'\n', 1, 10, 6}, {'b', 2, 11, 1},
-                                            {'y', 3, 7, 2}, {'z', 4, 7, 3}}));
-  b.SetPos(1);
-  EXPECT_EQ(b.Read(), '\n');
-  EXPECT_EQ(b.Read(), 'b');
-  EXPECT_EQ(b.Read(), 'y');
-  EXPECT_EQ(b.GetLine(), 7);
-  EXPECT_EQ(b.GetCol(), 3);
-}
-
 TEST(ChunkDataLoad, ByteOrderMarkDecodesUtf8) {
-  TempFile file("\xEF\xBB\xBF" "A\xC3\xA9\xF0\x9F\x98\x80");
+  TempFile file("\xEF\xBB\xBF"
+                "A\xC3\xA9\xF0\x9F\x98\x80");
   CChunkData d(file.name());
   // The mark itself is decoded too; a four-byte form keeps its low 16 bits.
-  EXPECT_EQ(textOf(d), u"\xFEFF" u"A\xE9\xF600");
+  EXPECT_EQ(textOf(d), u"\xFEFF"
+                       u"A\xE9\xF600");
   EXPECT_EQ(d.fileName->text, file.name());
   EXPECT_EQ(d.fileLine, 1);
   EXPECT_EQ(d.fileCol, 1);
@@ -215,7 +198,9 @@ TEST(ChunkDataLoad, NoMarkMeansBytes) {
 }
 
 TEST(ChunkDataLoad, BadByteOrderMarkIsFatal) {
-  for (const char* bytes : {"\xEF\xBB" "A\n", "\xEF"}) {
+  for (const char* bytes : {"\xEF\xBB"
+                            "A\n",
+                            "\xEF"}) {
     TempFile file(bytes);
     FatalRun r = runFatal([&] { CChunkData d(file.name()); });
     EXPECT_EQ(r.status, 1);

@@ -37,6 +37,14 @@ public:
     writeSlow(text, len);
   }
   void write(wstring_view text) { write(text.data(), text.size()); }
+  // Room for n more bytes in the buffer (n <= capacity()), to fill with commit().
+  char* reserve(size_t n) {
+    if (n > kCapacity - used)
+      flush();
+    return buf + used;
+  }
+  void commit(size_t n) { used += n; }
+  static constexpr size_t capacity() { return kCapacity; }
   void writeBytes(std::string_view bytes);
   void writeInt(long long value);
   void put(char c) {

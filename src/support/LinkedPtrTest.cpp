@@ -148,22 +148,4 @@ TEST(LinkedPtrAssign, NewObjectOnSharedOwnerKeepsOld) {
   EXPECT_EQ(newDeaths, 1);
 }
 
-TEST(LinkedPtrUnique, FollowsMembership) {
-  int deaths = 0;
-  linked_ptr<Counted> a(new Counted(&deaths));
-  EXPECT_TRUE(a.unique());
-  {
-    linked_ptr<Counted> b(a);
-    EXPECT_FALSE(a.unique());
-    EXPECT_FALSE(b.unique());
-    {
-      linked_ptr<Counted> c(b);
-      EXPECT_FALSE(c.unique());
-    }
-    EXPECT_FALSE(a.unique());
-  }
-  EXPECT_TRUE(a.unique());
-  EXPECT_EQ(deaths, 0);
-}
-
 } // namespace

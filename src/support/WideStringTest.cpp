@@ -85,15 +85,12 @@ TEST(CocoCase, OnlyAsciiLetters) {
   EXPECT_EQ(coco_string_create_lower(nullptr, 0, 3), nullptr);
 }
 
-TEST(CocoAppend, MissingCountsAsEmpty) {
+TEST(CocoAppend, AppendAndMerge) {
   EXPECT_EQ(take(coco_string_create_append(u"ab", u"cd")), u"abcd");
   EXPECT_EQ(take(coco_string_create_append(nullptr, u"cd")), u"cd");
   EXPECT_EQ(take(coco_string_create_append(u"ab", static_cast<const wchar*>(nullptr))), u"ab");
   EXPECT_EQ(take(coco_string_create_append(u"ab", u'!')), u"ab!");
   EXPECT_EQ(take(coco_string_create_append(nullptr, u'!')), u"!");
-}
-
-TEST(CocoMerge, ReplacesTarget) {
   wchar* s = coco_string_create(u"ab");
   coco_string_merge(s, u"cd");
   EXPECT_EQ(wstring(s), u"abcd");
@@ -105,7 +102,7 @@ TEST(CocoMerge, ReplacesTarget) {
   EXPECT_EQ(take(none), u"x");
 }
 
-TEST(CocoSearch, IndexAndEnd) {
+TEST(CocoSearch, IndexEndCompare) {
   EXPECT_EQ(coco_string_indexof(u"a/b/c", u'/'), 1);
   EXPECT_EQ(coco_string_lastindexof(u"a/b/c", u'/'), 3);
   EXPECT_EQ(coco_string_indexof(u"abc", u'/'), -1);
@@ -118,9 +115,6 @@ TEST(CocoSearch, IndexAndEnd) {
   EXPECT_FALSE(coco_string_endswith(u"file.asx", u".asm"));
   EXPECT_EQ(coco_string_length(nullptr), 0);
   EXPECT_EQ(coco_string_length(u"abc"), 3);
-}
-
-TEST(CocoCompare, CharacterByCharacter) {
   EXPECT_EQ(coco_string_compareto(u"abc", u"abc"), 0);
   EXPECT_LT(coco_string_compareto(u"ab", u"abc"), 0);
   EXPECT_GT(coco_string_compareto(u"abc", u"ab"), 0);
