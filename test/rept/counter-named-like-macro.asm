@@ -7,6 +7,8 @@
 // RUN: not %tolvex main.asm > out 2> err
 // RUN: diff -u expect out
 // RUN: FileCheck --strict-whitespace --match-full-lines --input-file=err %s
+// CHECK:main.asm(1) : error 0001: syntax error : ident expected at "99"
+// CHECK-NEXT:tolvex - 1 error(s), 0 warning(s)
 
 //--- main.asm
 --define N 99
@@ -21,5 +23,3 @@ dc 99
 99)
 dc 99
 dc 99
-// CHECK:main.asm(1) : error 0001: syntax error : ident expected at "99"
-// CHECK-NEXT:tolvex - 1 error(s), 0 warning(s)
