@@ -110,7 +110,8 @@ def manifest(name, size):
             "cpp": Run(["-P", "-MD", "-MF", "main.d", "-MT", "main.o",
                         "main.S"], ["main.S"] + c_incs, ["main.d"]),
             "mcpp": Run(["-P", "-V199901L", "-MD", "-MF", "main.d",
-                         "-MT", "main.o", "main.S"], ["main.S"] + c_incs, ["main.d"]),
+                         "-MT", "main.o", "main.S"],
+                        ["main.S"] + c_incs, ["main.d"]),
             "nasm": Run(["-E", "-MD", "main.d", "-MT", "main.o",
                          "main.nasm"], ["main.nasm"] + n_incs, ["main.d"]),
             # m4 includes files but writes no dependency list.
@@ -242,7 +243,8 @@ class AsmText:
         if x < 0.90:
             return r.choice(JCC), ".L%d_%d" % (fn, r.randrange(nlabels))
         if x < 0.95:
-            return r.choice(("movdqu", "movaps", "pxor", "paddd")), "%s, %s" % (
+            mnem = r.choice(("movdqu", "movaps", "pxor", "paddd"))
+            return mnem, "%s, %s" % (
                 r.choice(XMMS), r.choice(XMMS) if r.random() < 0.5
                 else self.mem())
         return r.choice(("cqo", "nop", "pause", "lfence")), ""
@@ -441,7 +443,8 @@ def gen_w4(rng, p, d):
     _write(os.path.join(d, "in.asm"),
            "--rept(%d, i)\n%s\n--endrept\n" % (n, body))
     _write(os.path.join(d, "in.nasm"),
-           "%%assign i 0\n%%rep %d\n%s\n%%assign i i+1\n%%endrep\n" % (n, body))
+           "%%assign i 0\n%%rep %d\n%s\n%%assign i i+1\n%%endrep\n"
+           % (n, body))
 
 
 W5_VARS = ("CFG_MODE", "CFG_LEVEL", "CFG_WIDTH", "CFG_UNITS", "CFG_FLAGS",

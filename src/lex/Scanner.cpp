@@ -81,8 +81,12 @@ Scanner::Scanner(const char* buf, int len, TokenArena& arena)
     : Scanner(PChunkData(new CChunkData(buf, len)), arena) {}
 
 Scanner::Scanner(PChunkData source, TokenArena& arena)
-    : source(source), text(source->data), textLen(source->dataLen), sourceName(source->fileName),
-      curLine(source->fileLine), lineCol(source->fileCol), arena(arena) {
+    : Scanner(source->fileName, source->data, source->dataLen, source->fileLine, source->fileCol, arena) {
+  this->source = source;
+}
+
+Scanner::Scanner(const SourceName* name, const wchar* text, int len, int line, int col, TokenArena& arena)
+    : text(text), textLen(len), sourceName(name), curLine(line), lineCol(col), arena(arena) {
   Init();
 }
 
@@ -181,14 +185,14 @@ bool Scanner::Comment0() {
 }
 
 Token* Scanner::Scan() {
-  if (!ahead.empty()) {
-    Token* t = ahead.front();
-    ahead.pop_front();
-    if (peekAt > 0)
-      --peekAt;
+  if (aheadFirst < ahead.size()) {
+    Token* t = ahead[aheadFirst++];
+    if (aheadFirst == ahead.size())
+      ahead.clear(), aheadFirst = 0;
+    peekAt = aheadFirst;
     return t;
   }
-  peekAt = 0;
+  peekAt = aheadFirst;
   return NextToken();
 }
 

@@ -3,7 +3,7 @@
 // incomplete token, become a token of kind _noSym.
 #pragma once
 
-#include <deque>
+#include <vector>
 
 #include "lex/Token.h"
 #include "lex/TokenKinds.h"
@@ -21,6 +21,8 @@ public:
   Scanner(const wchar* buf, int len, TokenArena& arena);
   Scanner(const char* buf, int len, TokenArena& arena);
   Scanner(PChunkData source, TokenArena& arena);
+  // Text that lives in the TextStore, from a known place (re-scanned macro arguments).
+  Scanner(const SourceName* name, const wchar* text, int len, int line, int col, TokenArena& arena);
   Scanner(const Scanner&) = delete;
   Scanner& operator=(const Scanner&) = delete;
 
@@ -29,7 +31,7 @@ public:
   // Looks further ahead at each call, skipping comments; Scan returns the same
   // tokens later.
   Token* Peek();
-  void ResetPeek() { peekAt = 0; }
+  void ResetPeek() { peekAt = aheadFirst; }
 
 private:
   void Init();
@@ -91,8 +93,10 @@ private:
   int prevLineStart = 0, prevLineCol = 1; // the same for the line before curLine
   bool started = false;
   TokenArena& arena;
-  std::deque<Token*> ahead; // tokens made by Peek and not yet returned by Scan
-  size_t peekAt = 0;
+  // Tokens made by Peek and not yet returned by Scan: ahead[aheadFirst..].
+  std::vector<Token*> ahead;
+  size_t aheadFirst = 0;
+  size_t peekAt = 0; // index into ahead of the next token Peek returns
 
   int ch = 0;
   int pos = 0;

@@ -45,7 +45,7 @@ public:
   TokenArena() = default;
   ~TokenArena() {
     for (Block& b : blocks)
-      b.bytes >= kLargeBlock ? freeLarge(b.p, b.bytes) : ::operator delete(b.p);
+      release(b);
   }
   TokenArena(const TokenArena&) = delete;
   TokenArena& operator=(const TokenArena&) = delete;
@@ -63,6 +63,16 @@ public:
     return new (top++) Token(t);
   }
   size_t count() const { return made - left; }
+  // Forgets every token but keeps the largest block for reuse.
+  void reset() {
+    if (blocks.empty())
+      return;
+    for (size_t i = 0; i + 1 < blocks.size(); ++i)
+      release(blocks[i]);
+    blocks.erase(blocks.begin(), blocks.end() - 1);
+    top = static_cast<Token*>(blocks.back().p);
+    left = made = blocks.back().bytes / sizeof(Token);
+  }
 
 private:
   void grow() {
@@ -78,6 +88,7 @@ private:
     void* p;
     size_t bytes;
   };
+  static void release(Block& b) { b.bytes >= kLargeBlock ? freeLarge(b.p, b.bytes) : ::operator delete(b.p); }
   static constexpr size_t kMaxBlock = (4u << 20) / sizeof(Token);
   std::vector<Block> blocks;
   Token* top = nullptr;

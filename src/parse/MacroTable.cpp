@@ -1,6 +1,34 @@
 #include "parse/MacroTable.h"
 
+#include "lex/TokenKinds.h"
+
 namespace Tolvex {
+
+// Inside a "#" comment, up to its line end, unique markers and parameter
+// names are copied as they stand.
+const std::vector<int>& CMacro::plan() {
+  if (planned)
+    return bodyPlan;
+  planned = true;
+  bool hashComment = false;
+  for (CTokenIterator b = body->begin(); b != body->end(); b = b->next) {
+    int action = kCopy;
+    if (b->kind == _hash || b->kind == _newline) {
+      hashComment = b->kind == _hash;
+    } else if (!hashComment && b->kind == _unique) {
+      action = kUniqueLabel;
+    } else if (!hashComment && b->kind == _ident) {
+      for (size_t i = 0; i < params.size(); ++i) {
+        if (params[i] == b->text()) {
+          action = int(i);
+          break;
+        }
+      }
+    }
+    bodyPlan.push_back(action);
+  }
+  return bodyPlan;
+}
 
 size_t CMacroScope::slot(wstring_view name) {
   uint32_t h = 2166136261u;

@@ -15,6 +15,16 @@ public:
   std::vector<wstring> params;
   PTokenStream body; // without an end-of-file token
   bool hasParams = false;
+
+  // What each body token becomes in an expansion: kCopy, kUniqueLabel, or
+  // the index of the parameter it names. Worked out once, at the first call.
+  static constexpr int kCopy = -1;
+  static constexpr int kUniqueLabel = -2;
+  const std::vector<int>& plan();
+
+private:
+  std::vector<int> bodyPlan;
+  bool planned = false;
 };
 using PMacro = linked_ptr<CMacro>;
 

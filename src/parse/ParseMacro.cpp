@@ -2,6 +2,7 @@
 // the call is flagged deleted and copies of the body, with the arguments
 // substituted, are spliced into the token stream in front of the reader.
 #include "driver/Options.h"
+#include "lex/Scanner.h"
 #include "parse/Parser.h"
 
 namespace Tolvex {
@@ -117,16 +118,12 @@ void Parser::MacroText(CTokenIterator& txtend) {
 }
 
 // Collects the arguments of a call from "(" to the matching ")". Macros in
-// them are expanded while they are read; "@@" shields the next token.
-void Parser::MacroParams(PTokenStreamVector& params) {
+// them are expanded while they are read; "@@" shields the next token. Each
+// argument is the stretch of the input stream that holds it.
+void Parser::MacroParams(std::vector<ArgRange>& params) {
   Expect(_lpar);
   CTokenIterator start = scanner->prev;
   int brackets = 0;
-  auto store = [&](CTokenIterator end) {
-    PTokenStream arg(new CTokenStream(start, end, _atat));
-    arg->strip();
-    params.push_back(arg);
-  };
   for (;;) {
     CTokenIterator cur = scanner->prev;
     switch (la->kind) {
@@ -142,7 +139,7 @@ void Parser::MacroParams(PTokenStreamVector& params) {
     case _comma:
       Get();
       if (brackets == 0) {
-        store(cur);
+        params.push_back(ArgRange{start, cur});
         start = scanner->prev;
       }
       break;
@@ -154,7 +151,7 @@ void Parser::MacroParams(PTokenStreamVector& params) {
       Get();
       if (brackets == 0) {
         if (cur != start)
-          store(cur);
+          params.push_back(ArgRange{start, cur});
         return;
       }
       --brackets;
@@ -166,29 +163,37 @@ void Parser::MacroParams(PTokenStreamVector& params) {
   }
 }
 
-// An argument is joined into one text and scanned again, so "a \/ b" becomes
-// the single identifier ab. Its tokens keep the place of the call.
-static PTokenStream rescan(const PTokenStream& arg) {
-  wstring joined;
-  for (CTokenIterator it = arg->begin(); it != arg->end(); it = it->next)
-    if (!it->deleted && it->kind != _join)
-      joined += it->text();
-  const wchar* text = textStore().copy(joined);
-  int len = int(joined.size());
-  PChunkData source = arg->empty()
-                          ? PChunkData(new CChunkData(text, 0))
-                          : PChunkData(new CChunkData(arg->begin()->fileName, text, len,
-                                                      arg->begin()->line, arg->begin()->col));
-  PTokenStream scanned(new CTokenStream(source));
-  scanned->popBack(); // the end-of-file token
-  return scanned;
-}
-
-static size_t paramIndex(const CMacro& macro, wstring_view name) {
-  for (size_t i = 0; i < macro.params.size(); ++i)
-    if (macro.params[i] == name)
-      return i;
-  return size_t(-1);
+// Each argument keeps its visible tokens but the escape markers, loses the
+// blanks at both ends, and is joined into one text and scanned again: "a \/ b"
+// becomes the single identifier ab. The new tokens keep the place of the call.
+void Parser::RescanArguments(const std::vector<ArgRange>& params) {
+  argArena.reset();
+  argTokens.clear();
+  argStart.clear();
+  for (const ArgRange& range : params) {
+    argStart.push_back(argTokens.size());
+    argVisible.clear();
+    for (CTokenIterator it = range.begin; it != range.end; it = it->next)
+      if (!it->deleted && it->kind != _atat)
+        argVisible.push_back(it);
+    size_t b = 0, e = argVisible.size();
+    while (b < e && argVisible[b]->kind == _whitespace)
+      ++b;
+    while (e > b && argVisible[e - 1]->kind == _whitespace)
+      --e;
+    argText.clear();
+    for (size_t i = b; i < e; ++i)
+      if (argVisible[i]->kind != _join)
+        argText += argVisible[i]->text();
+    if (argText.empty())
+      continue;
+    const Token* first = argVisible[b];
+    Scanner rescan(first->fileName, textStore().copy(argText), int(argText.size()), first->line,
+                   first->col, argArena);
+    for (Token* tk = rescan.Scan(); tk->kind != _EOF; tk = rescan.Scan())
+      argTokens.push_back(tk);
+  }
+  argStart.push_back(argTokens.size());
 }
 
 // Replaces the call whose name is la by the body with the arguments
@@ -202,33 +207,23 @@ bool Parser::MacroExpand(PMacro macro) {
   Get();
   if (la->kind == _whitespace)
     Get();
-  PTokenStreamVector args;
+  std::vector<ArgRange> params;
   if (macro->hasParams && la->kind == _lpar) {
-    MacroParams(args);
+    MacroParams(params);
     after = scanner->prev;
   }
   --pumpNesting;
   scanner->curr = start;
-  for (PTokenStream& arg : args)
-    arg = rescan(arg);
+  RescanArguments(params);
+  size_t argCount = params.size();
+  auto argBegin = [&](size_t i) { return argTokens.begin() + argStart[i]; };
+  auto argEnd = [&](size_t i) { return argTokens.begin() + argStart[i + 1]; };
 
   // Count first, so that a runaway expansion is refused whole.
+  const std::vector<int>& plan = macro->plan();
   long long count = 0;
-  bool hashComment = false;
-  for (CTokenIterator b = macro->body->begin(); b != macro->body->end(); b = b->next) {
-    if (b->kind == _hash || b->kind == _newline) {
-      hashComment = b->kind == _hash;
-    } else if (b->kind == _ident && !hashComment) {
-      size_t i = paramIndex(*macro, b->text());
-      if (i != size_t(-1)) {
-        if (i < args.size())
-          for (CTokenIterator a = args[i]->begin(); a != args[i]->end(); a = a->next)
-            ++count;
-        continue;
-      }
-    }
-    ++count;
-  }
+  for (int action : plan)
+    count += action < 0 ? 1 : size_t(action) < argCount ? argEnd(action) - argBegin(action) : 0;
   if (!ReserveSplice(count)) {
     name->depth = kNoExpand;
     return true;
@@ -237,34 +232,24 @@ bool Parser::MacroExpand(PMacro macro) {
   markDeleted(start, after);
   uint16_t depth = uint16_t(name->depth + 1);
   wstring_view label;
-  hashComment = false;
-  auto insert = [&](const Token* source) {
-    Token* c = Splice(after, source);
+  auto action = plan.begin();
+  for (CTokenIterator b = macro->body->begin(); b != macro->body->end(); b = b->next, ++action) {
+    if (*action >= 0) {
+      if (size_t(*action) < argCount)
+        for (auto a = argBegin(*action); a != argEnd(*action); ++a)
+          Splice(after, *a)->depth = depth;
+      continue;
+    }
+    Token* c = Splice(after, b);
     c->depth = depth;
-    return c;
-  };
-  for (CTokenIterator b = macro->body->begin(); b != macro->body->end(); b = b->next) {
-    if (b->kind == _hash || b->kind == _newline) {
-      hashComment = b->kind == _hash;
-    } else if (!hashComment && b->kind == _unique) {
+    if (*action == CMacro::kUniqueLabel) {
       if (label.empty()) {
         wstring text = u"_Unique" + decimal(n);
         label = wstring_view(textStore().copy(text), text.size());
       }
-      Token* c = insert(b);
       c->kind = _ident;
       c->setText(label);
-      continue;
-    } else if (!hashComment && b->kind == _ident) {
-      size_t i = paramIndex(*macro, b->text());
-      if (i != size_t(-1)) {
-        if (i < args.size())
-          for (CTokenIterator a = args[i]->begin(); a != args[i]->end(); a = a->next)
-            insert(a);
-        continue;
-      }
     }
-    insert(b);
   }
   return true;
 }

@@ -145,7 +145,12 @@ public:
   // Macros and expansion (ParseMacro.cpp)
   void MacroDirective();
   void MacroText(CTokenIterator& txtend);
-  void MacroParams(PTokenStreamVector& params);
+  // An argument as the call wrote it: the tokens [begin, end) of the input.
+  struct ArgRange {
+    CTokenIterator begin, end;
+  };
+  void MacroParams(std::vector<ArgRange>& params);
+  void RescanArguments(const std::vector<ArgRange>& params);
   bool MacroExpand(PMacro macro);
 
   // Repeat blocks (ParseRepeat.cpp)
@@ -179,6 +184,13 @@ private:
 
   const SourceName* locationName = nullptr; // file of the location's last update
   wstring pendingText; // a ";" and the blanks after it, waiting in the top rule
+  // The re-scanned arguments of the expansion being spliced; expansions
+  // splice one at a time, so one set serves them all.
+  TokenArena argArena;
+  std::vector<Token*> argTokens;
+  std::vector<size_t> argStart; // where each argument starts in argTokens, then the end
+  std::vector<Token*> argVisible;
+  wstring argText;
   int exprDepth = 0;         // nesting of the expression rules now active
   bool exprDepthReported = false;
   int pumpNesting = 0;       // interceptions now active on the stack

@@ -19,15 +19,16 @@ public:
     return *this;
   }
 
+  // Leaves the ring; the last member deletes the object. A null pointer
+  // leaves its ring too: copies of null share a ring like any other copies,
+  // and one that stayed linked after its destruction would leave its
+  // neighbours pointing at freed memory.
   void release() {
-    if (itsPtr) {
-      if (itsPrev && itsPrev != this) {
-        itsPrev->itsNext = itsNext;
-        itsNext->itsPrev = itsPrev;
-        itsPrev = itsNext = nullptr;
-      } else {
-        delete itsPtr;
-      }
+    if (itsPrev != this) {
+      itsPrev->itsNext = itsNext;
+      itsNext->itsPrev = itsPrev;
+    } else {
+      delete itsPtr;
     }
     itsPtr = nullptr;
     itsPrev = itsNext = this;
