@@ -20,7 +20,11 @@ std::unique_ptr<CTokenStream> scanned(const wstring& text) {
 std::vector<wstring> texts(const CTokenStream& s) {
   std::vector<wstring> out;
   for (CTokenIterator it = s.begin(); it != s.end(); it = it->next)
-    out.push_back((it->deleted ? u"~" : u"") + wstring(it->text()));
+  {
+    wstring text(it->deleted ? u"~" : u"");
+    text += it->text();
+    out.push_back(text);
+  }
   return out;
 }
 
