@@ -1,6 +1,7 @@
 // Fuzzes a whole run: the input is cut into a main file, include files and
-// -D options, which are written to a directory of this process, and tolvex
-// runs over them with line markers, a dependency file and an include path.
+// -D options, which are written to a directory of this process (under
+// $TMPDIR), and tolvex runs over them with line markers, a dependency file and
+// an include path.
 //
 // Layout of an input: sections begin at a line "//--- NAME" (the form the
 // lit tests use, so every test file is a useful seed). The text before the
@@ -104,8 +105,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     ++*argc;
   }
 
-  char dir[] = "/tmp/fuzz_preprocess.XXXXXX";
-  if (!::mkdtemp(dir))
+  const char* tmp = std::getenv("TMPDIR");
+  std::string dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/fuzz_preprocess.XXXXXX";
+  if (!::mkdtemp(dir.data()))
     fail("mkdtemp");
   workDir = dir;
   if (::mkdir((workDir + "/inc").c_str(), 0755) != 0)

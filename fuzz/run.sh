@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and the sanitizers, replays the
 # saved reproducers, seeds the corpora from the lit tests and runs each target
-# for SECONDS. Exits non-zero when a reproducer still fails or a new crash,
-# timeout, leak or out-of-memory is found; new findings are copied to
+# for SECONDS. Exits non-zero when a saved reproducer still fails or a new
+# crash, timeout, leak or out-of-memory is found; new findings are copied to
 # fuzz/regressions/ as <target>-<kind>-<hash>.
 #
 #   fuzz/run.sh [SECONDS]        (default 60 per target)
@@ -31,6 +31,12 @@ fi
 ninja -C "$build" -j"$jobs" "${targets[@]}"
 
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# fuzz_preprocess writes its files under TMPDIR; a process ended by a timeout
+# cannot remove them, so they go where this script can.
+export TMPDIR="$build/tmp"
+rm -rf "$TMPDIR"
+mkdir -p "$TMPDIR"
+trap 'rm -rf "$TMPDIR"' EXIT
 status=0
 
 # Saved reproducers must no longer fail.
@@ -48,14 +54,36 @@ for target in "${targets[@]}"; do
 done
 
 for target in "${targets[@]}"; do
+  binary="$build/fuzz/$target"
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
+  slow="$build/corpus/$target.slow"
   mkdir -p "$corpus" "$findings"
-  # Every lit input is a seed; fuzz_preprocess reads their "//--- name"
-  # sections as separate files.
+  rm -f "$findings"/*
+  touch "$slow"
+
+  # Every lit input is a seed (fuzz_preprocess reads their "//--- name"
+  # sections as separate files), once it has run on its own. Inputs that
+  # stress the limits on purpose take long under the sanitizers: the lit tests
+  # cover them, and as seeds they would stall the fuzzer, so they are left out.
+  # One that crashes on its own is a finding like any other.
   while IFS= read -r -d '' f; do
     rel=${f#"$root"/test/}
-    cp -n "$f" "$corpus/seed-${rel//\//_}" 2>/dev/null || true
+    seed="seed-${rel//\//_}"
+    [ -e "$corpus/$seed" ] && continue
+    grep -qxF "$seed" "$slow" && continue
+    set +e
+    timeout "$timeout" "$binary" -rss_limit_mb="$rss" -artifact_prefix="$findings/" "$f" > /dev/null 2>&1
+    rc=$?
+    set -e
+    if [ $rc -eq 0 ]; then
+      cp "$f" "$corpus/$seed"
+    elif [ $rc -eq 124 ]; then
+      echo "$seed" >> "$slow"
+      echo "== $target: seed test/$rel left out: it runs longer than $timeout s"
+    else
+      echo "== $target: seed test/$rel fails on its own (status $rc)" >&2
+    fi
   done < <(find "$root/test" -name Output -prune -o -name '*.asm' -print0)
   if [ "$target" = fuzz_preprocess ]; then
     printf -- '--ifdef A\nA B\n--endif\n--include "a.inc"\n//--- a.inc\n--macro M(x)\nx \\@\n--endmacro\nM(B)\n//--- defines\nA=1\nB=you+2\n' \
@@ -63,20 +91,20 @@ for target in "${targets[@]}"; do
   fi
 
   echo "== $target: fuzzing for $seconds s"
-  rm -f "$findings"/*
   # Fork mode goes on after a timeout or out-of-memory (each is saved as an
   # artifact) and stops at the first crash.
   set +e
-  "$build/fuzz/$target" -fork=1 -ignore_timeouts=1 -ignore_ooms=1 \
+  "$binary" -fork=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb="$rss" \
-    -max_len="${FUZZ_MAX_LEN:-16384}" -dict="$here/tolvex.dict" -print_final_stats=1 -artifact_prefix="$findings/" "$corpus"
+    -max_len="${FUZZ_MAX_LEN:-16384}" -dict="$here/tolvex.dict" -print_final_stats=1 \
+    -artifact_prefix="$findings/" "$corpus"
   rc=$?
   set -e
   for artifact in "$findings"/*; do
     [ -e "$artifact" ] || continue
     name=$(basename "$artifact")
     if [[ $name == slow-unit-* ]]; then
-      echo "== $target: slow input (not a failure): $artifact" >&2
+      echo "== $target: slow input (not a failure): $artifact"
       continue
     fi
     cp "$artifact" "$here/regressions/$target-$name"

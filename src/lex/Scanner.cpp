@@ -91,6 +91,7 @@ Scanner::Scanner(const SourceName* name, const wchar* text, int len, int line, i
 }
 
 void Scanner::Init() {
+  arena.reserve(size_t(textLen) / 3 + 2); // about one token for every three characters
   oldEols = 0;
   NextCh();
 }

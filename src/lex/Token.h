@@ -63,6 +63,11 @@ public:
     return new (top++) Token(t);
   }
   size_t count() const { return made - left; }
+  // Sizes a new arena's first block for about n tokens (a hint from the text size).
+  void reserve(size_t n) {
+    if (blocks.empty())
+      grow(std::min(n, kMaxBlock));
+  }
   // Forgets every token but keeps the largest block for reuse.
   void reset() {
     if (blocks.empty())
@@ -75,8 +80,8 @@ public:
   }
 
 private:
-  void grow() {
-    size_t n = blocks.empty() ? 8 : std::min<size_t>(made, kMaxBlock);
+  void grow(size_t atLeast = 0) {
+    size_t n = std::max(atLeast, blocks.empty() ? size_t(8) : std::min<size_t>(made, kMaxBlock));
     size_t bytes = n * sizeof(Token);
     void* p = bytes >= kLargeBlock ? allocateLarge(bytes) : ::operator new(bytes);
     blocks.push_back(Block{p, bytes});

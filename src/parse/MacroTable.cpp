@@ -1,5 +1,7 @@
 #include "parse/MacroTable.h"
 
+#include <unordered_map>
+
 #include "lex/TokenKinds.h"
 
 namespace Tolvex {
@@ -10,6 +12,11 @@ const std::vector<int>& CMacro::plan() {
   if (planned)
     return bodyPlan;
   planned = true;
+  // The first parameter of a name wins; many parameters get a map.
+  std::unordered_map<wstring_view, int> index;
+  if (params.size() > 8)
+    for (size_t i = params.size(); i-- > 0;)
+      index[params[i]] = int(i);
   bool hashComment = false;
   for (CTokenIterator b = body->begin(); b != body->end(); b = b->next) {
     int action = kCopy;
@@ -18,10 +25,16 @@ const std::vector<int>& CMacro::plan() {
     } else if (!hashComment && b->kind == _unique) {
       action = kUniqueLabel;
     } else if (!hashComment && b->kind == _ident) {
-      for (size_t i = 0; i < params.size(); ++i) {
-        if (params[i] == b->text()) {
-          action = int(i);
-          break;
+      if (!index.empty()) {
+        auto found = index.find(b->text());
+        if (found != index.end())
+          action = found->second;
+      } else {
+        for (size_t i = 0; i < params.size(); ++i) {
+          if (params[i] == b->text()) {
+            action = int(i);
+            break;
+          }
         }
       }
     }

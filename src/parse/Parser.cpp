@@ -2,6 +2,8 @@
 // dispatch.
 #include "parse/Parser.h"
 
+#include <array>
+
 #include "driver/Options.h"
 
 namespace Tolvex {
@@ -33,10 +35,32 @@ void Parser::Parse() {
   Expect(_EOF);
 }
 
-static bool isConditionalKeyword(int kind) {
-  return kind == _tif || kind == _tifdef || kind == _tifndef || kind == _telif || kind == _telse ||
-         kind == _tendif;
+namespace {
+
+// What the pump has to look at a token of each kind for.
+enum PumpFlag : uint8_t {
+  kConditional = 1, // --if, --ifdef, --ifndef, --elif, --else, --endif
+  kEval = 2,
+  kRept = 4,
+  kIdent = 8,
+  kNewline = 16,
+};
+
+constexpr std::array<uint8_t, kKindCount> pumpFlags() {
+  std::array<uint8_t, kKindCount> f{};
+  for (int k : {_tif, _tifdef, _tifndef, _telif, _telse, _tendif})
+    f[k] = kConditional;
+  f[_teval] = kEval;
+  f[_trept] = kRept;
+  f[_ident] = kIdent;
+  f[_newline] = kNewline;
+  return f;
 }
+constexpr std::array<uint8_t, kKindCount> kPumpFlags = pumpFlags();
+
+bool isConditionalKeyword(int kind) { return kPumpFlags[kind] & kConditional; }
+
+} // namespace
 
 void Parser::Get() {
   t = la;
@@ -44,8 +68,19 @@ void Parser::Get() {
     do
       la = scanner->Scan();
     while (la->deleted && la->kind != _EOF);
-    if (la->kind == _newline && la->len > 0 && la->val[0] == u'\r')
+    uint8_t flags = kPumpFlags[la->kind];
+    bool active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
+    if (!active && !(flags & (kConditional | kEval)) && la->kind != _EOF)
+      continue; // inactive text: dropped before anything else sees it
+    if (flags == 0 && active) {
+      // Ordinary text in an active region: nothing to intercept.
+      if (la->kind <= maxT && !(la->kind == _whitespace && skipWhiteSpace)) {
+        ++errDist;
+        return;
+      }
+    } else if (flags & kNewline && la->len > 0 && la->val[0] == u'\r') {
       la->setText(u"\n");
+    }
 
     if (!skipConditionals) {
       while (isConditionalKeyword(la->kind)) {

@@ -14,7 +14,9 @@ Buffer::Buffer(FILE* s, bool isUserStream) : stream(s), isUserStream(isUserStrea
   long len = std::ftell(s);
   fileLen = bufLen = len < 0 ? 0 : len > INT_MAX ? INT_MAX : static_cast<int>(len);
   std::fseek(s, 0, SEEK_SET);
-  buf = new unsigned char[kWindow];
+  // A file smaller than the window never needs more than its own size.
+  bufCapacity = std::max(std::min(fileLen, kWindow), 1);
+  buf = new unsigned char[bufCapacity];
   bufStart = kUnloaded;
   if (stream)
     SetPos(0);
@@ -25,7 +27,8 @@ Buffer::Buffer(FILE* s, bool isUserStream) : stream(s), isUserStream(isUserStrea
 }
 
 Buffer::Buffer(const char* data, int len) {
-  buf = new unsigned char[len > 0 ? len : 1];
+  bufCapacity = len > 0 ? len : 1;
+  buf = new unsigned char[bufCapacity];
   std::copy(data, data + std::max(len, 0), buf);
   bufStart = 0;
   bufLen = fileLen = std::max(len, 0);
@@ -33,7 +36,7 @@ Buffer::Buffer(const char* data, int len) {
 }
 
 Buffer::Buffer(Buffer* b)
-    : buf(b->buf), bufStart(b->bufStart), bufLen(b->bufLen), fileLen(b->fileLen), pos(b->pos),
+    : buf(b->buf), bufCapacity(b->bufCapacity), bufStart(b->bufStart), bufLen(b->bufLen), fileLen(b->fileLen), pos(b->pos),
       stream(b->stream), isUserStream(b->isUserStream) {
   b->buf = nullptr;
   b->stream = nullptr;
@@ -84,7 +87,7 @@ void Buffer::SetPos(int value) {
     pos = value - bufStart;
   } else if (stream) {
     std::fseek(stream, value, SEEK_SET);
-    bufLen = static_cast<int>(std::fread(buf, 1, kWindow, stream));
+    bufLen = static_cast<int>(std::fread(buf, 1, size_t(bufCapacity), stream));
     bufStart = value;
     pos = 0;
   } else {

@@ -35,6 +35,7 @@ protected:
   int ReadReload();
 
   unsigned char* buf = nullptr;
+  int bufCapacity = 0; // bytes allocated for buf: the window, or less for a smaller source
   int bufStart = 0;
   int bufLen = 0;
   int fileLen = 0;
