@@ -50,8 +50,10 @@ void removeWorkDir() {
     ::remove((workDir + "/" + name).c_str());
 }
 
+// A file name of its own: no directory, nothing hidden, not one of the names
+// the run itself uses.
 bool isPlainName(std::string_view name) {
-  if (name.empty() || name.size() > 32 || name[0] == '.')
+  if (name.empty() || name.size() > 32 || name[0] == '.' || name == "inc" || name == "deps.d")
     return false;
   for (char c : name)
     if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '-'))
@@ -145,7 +147,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file = sectionFile(name, fallback);
   }
 
-  bool haveMain = false;
   for (auto& [name, text] : sections) {
     if (name.empty()) {
       while (!text.empty() && defines.size() < kMaxDefines) {
@@ -157,17 +158,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
       continue;
     }
-    haveMain |= name == "main.asm";
     writeFile(name, text);
   }
-  if (!haveMain)
-    writeFile("main.asm", "");
 
   std::string mainPath = workDir + "/main.asm";
   std::string depPath = workDir + "/deps.d";
   std::string incPath = workDir + "/inc";
-  std::vector<const char*> args = {"tolvex", "-line", "-o/dev/null", "-md", depPath.c_str(), "main.o",
-                                   "-i", incPath.c_str()};
+  std::vector<const char*> args = {"tolvex", "-line", "-o/dev/null"};
+  args.insert(args.end(), {"-md", depPath.c_str(), "main.o", "-i", incPath.c_str()});
   for (const std::string& d : defines)
     args.push_back(d.c_str());
   args.push_back(mainPath.c_str());

@@ -63,6 +63,19 @@ int Buffer::ReadReload() {
   return EoF;
 }
 
+int Buffer::ReadWidened(char16_t* dst, int max) {
+  int done = 0;
+  while (done < max) {
+    if (pos == bufLen && (GetPos() >= fileLen || (SetPos(GetPos()), pos == bufLen)))
+      break;
+    int n = std::min(bufLen - pos, max - done);
+    std::copy(buf + pos, buf + pos + n, dst + done);
+    pos += n;
+    done += n;
+  }
+  return done;
+}
+
 int Buffer::Peek() {
   int curPos = GetPos();
   int ch = Read();

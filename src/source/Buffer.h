@@ -30,6 +30,8 @@ public:
   virtual int GetPos() { return bufStart + pos; }
   virtual void SetPos(int value);
   int GetFileLen() const { return fileLen; }
+  // Reads up to max bytes, each widened to a character, window by window.
+  int ReadWidened(char16_t* dst, int max);
 
 protected:
   int ReadReload();

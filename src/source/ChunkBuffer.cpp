@@ -70,11 +70,8 @@ CChunkData::CChunkData(const wstring& filename, int includeDepth) {
     int len = buffer->GetFileLen();
     wchar* text = textStore().allocate(len);
     buffer->Buffer::SetPos(0);
-    int count = 0;
-    for (int c; count < len && (c = buffer->Buffer::Read()) != Buffer::EoF;)
-      text[count++] = static_cast<wchar>(c);
     data = text;
-    dataLen = count;
+    dataLen = buffer->ReadWidened(text, len);
     delete buffer;
   }
 }
