@@ -17,6 +17,8 @@ bool isIdentChar(int c) { return isLetter(c) || isDigit(c); }
 bool isHex(int c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
+} // namespace
+
 // Words that may follow a fixed prefix, walked one character at a time: a
 // token ends where no word continues, and is complete only on a whole word.
 class WordTrie {
@@ -46,6 +48,8 @@ public:
 private:
   std::vector<Node> nodes;
 };
+
+namespace {
 
 const WordTrie& directives() {
   static const WordTrie trie{
@@ -282,53 +286,12 @@ Token* Scanner::NextToken() {
     AddCh();
     kind = ch == '-' ? Directive() : _sub;
     break;
-  case '!':
-    AddCh();
-    kind = _not;
-    if (ch == '=') {
-      AddCh();
-      kind = _ne;
-    }
-    break;
-  case '&':
-    AddCh();
-    kind = _and;
-    if (ch == '&') {
-      AddCh();
-      kind = _land;
-    }
-    break;
-  case '=':
-    AddCh();
-    if (ch == '=') {
-      AddCh();
-      kind = _eq;
-    }
-    break;
-  case '<':
-    AddCh();
-    kind = _lt;
-    if (ch == '=' || ch == '<') {
-      kind = ch == '=' ? _le : _shl;
-      AddCh();
-    }
-    break;
-  case '>':
-    AddCh();
-    kind = _gt;
-    if (ch == '=' || ch == '>') {
-      kind = ch == '=' ? _ge : _shr;
-      AddCh();
-    }
-    break;
-  case '|':
-    AddCh();
-    kind = _or;
-    if (ch == '|') {
-      AddCh();
-      kind = _lor;
-    }
-    break;
+  case '!': kind = Operator(_not, '=', _ne); break;
+  case '&': kind = Operator(_and, '&', _land); break;
+  case '=': kind = Operator(_noSym, '=', _eq); break;
+  case '<': kind = Operator(_lt, '=', _le, '<', _shl); break;
+  case '>': kind = Operator(_gt, '=', _ge, '>', _shr); break;
+  case '|': kind = Operator(_or, '|', _lor); break;
   case '/':
     AddCh();
     kind = _slash;
@@ -532,10 +495,21 @@ int Scanner::VerbatimString() {
   }
 }
 
-// After "--": the longest run of letters that leads on toward a directive word.
-int Scanner::Directive() {
-  AddCh(); // the second "-"
-  const WordTrie& trie = directives();
+// An operator of one character, or of two when the second is one of the
+// given continuations.
+int Scanner::Operator(int single, int second, int pair, int second2, int pair2) {
+  AddCh();
+  if (ch == second || (second2 && ch == second2)) {
+    int kind = ch == second ? pair : pair2;
+    AddCh();
+    return kind;
+  }
+  return single;
+}
+
+// The longest run of lower-case letters that leads on toward a word of the
+// trie; the token is complete only on a whole word.
+int Scanner::Word(const WordTrie& trie) {
   int node = 0;
   while (int next = trie.step(node, ch)) {
     node = next;
@@ -545,19 +519,18 @@ int Scanner::Directive() {
   return kind < 0 ? _noSym : kind;
 }
 
+// After "--": a directive word.
+int Scanner::Directive() {
+  AddCh(); // the second "-"
+  return Word(directives());
+}
+
 int Scanner::Magic() {
   AddCh(); // "$"
   if (ch != '$')
     return _noSym;
   AddCh();
-  const WordTrie& trie = magicWords();
-  int node = 0;
-  while (int next = trie.step(node, ch)) {
-    node = next;
-    AddCh();
-  }
-  int kind = trie.kind(node);
-  return kind < 0 ? _noSym : kind;
+  return Word(magicWords());
 }
 
 } // namespace Tolvex

@@ -11,6 +11,8 @@
 
 namespace Tolvex {
 
+class WordTrie;
+
 class Scanner {
 public:
   static constexpr int EoF = CChunkBuffer::EoF;
@@ -76,6 +78,8 @@ private:
   int StringConstant();
   int VerbatimString();
   bool Escape(bool inString);
+  int Operator(int single, int second, int pair, int second2 = 0, int pair2 = 0);
+  int Word(const WordTrie& trie);
   int Directive();
   int Magic();
   template <class Pred> void SkipRun(Pred accept);

@@ -116,24 +116,18 @@ void Parser::EndifDirective() {
 }
 
 // IfdefDirective -> "--ifdef" ident Separator; the name is not expanded.
-void Parser::IfdefDirective(int& cond) {
-  skipMacro = true;
-  Expect(_tifdef);
-  skipMacro = false;
-  Expect(_ident);
-  wstring id(t->text());
-  cond = checkMacros(id) ? 1 : 0;
-  skipWhiteSpace = false;
-  Separator();
-}
+void Parser::IfdefDirective(int& cond) { DefinedTest(_tifdef, true, cond); }
 
-void Parser::IfndefDirective(int& cond) {
+// IfndefDirective -> "--ifndef" ident Separator
+void Parser::IfndefDirective(int& cond) { DefinedTest(_tifndef, false, cond); }
+
+void Parser::DefinedTest(int keyword, bool whenDefined, int& cond) {
   skipMacro = true;
-  Expect(_tifndef);
+  Expect(keyword);
   skipMacro = false;
   Expect(_ident);
   wstring id(t->text());
-  cond = checkMacros(id) ? 0 : 1;
+  cond = bool(checkMacros(id)) == whenDefined ? 1 : 0;
   skipWhiteSpace = false;
   Separator();
 }

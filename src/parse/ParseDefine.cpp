@@ -10,6 +10,29 @@ PMacro Parser::checkMacros(wstring_view name) {
   return PMacro();
 }
 
+// ParamList -> [ whitespace ] [ "(" [ ident { "," ident } ] ")" ], blanks
+// inside passed over. A list, even an empty one, makes calls read arguments.
+void Parser::ParamList(CMacro& macro) {
+  if (la->kind == _whitespace)
+    Get();
+  if (la->kind != _lpar)
+    return;
+  skipWhiteSpace = true;
+  macro.hasParams = true;
+  Get();
+  if (la->kind == _ident) {
+    Get();
+    macro.params.emplace_back(t->text());
+    while (la->kind == _comma) {
+      Get();
+      Expect(_ident);
+      macro.params.emplace_back(t->text());
+    }
+  }
+  skipWhiteSpace = false;
+  Expect(_rpar);
+}
+
 // DefineDirective -> "--define" whitespace ident [ whitespace ]
 //                    [ "(" [ ident { "," ident } ] ")" ] body Separator
 // The body is read with expansion on, so macros in it are replaced now, not
@@ -23,24 +46,7 @@ void Parser::DefineDirective() {
   Expect(_ident);
   PMacro macro(new CMacro());
   macro->id = wstring(t->text());
-  if (la->kind == _whitespace)
-    Get();
-  if (la->kind == _lpar) {
-    skipWhiteSpace = true;
-    macro->hasParams = true;
-    Get();
-    if (la->kind == _ident) {
-      Get();
-      macro->params.emplace_back(t->text());
-      while (la->kind == _comma) {
-        Get();
-        Expect(_ident);
-        macro->params.emplace_back(t->text());
-      }
-    }
-    skipWhiteSpace = false;
-    Expect(_rpar);
-  }
+  ParamList(*macro);
   CTokenIterator bodyStart = scanner->prev;
   while (la->kind != _newline && la->kind != _EOF)
     Get();

@@ -22,24 +22,7 @@ void Parser::MacroDirective() {
   Expect(_ident);
   PMacro macro(new CMacro());
   macro->id = wstring(t->text());
-  if (la->kind == _whitespace)
-    Get();
-  if (la->kind == _lpar) {
-    skipWhiteSpace = true;
-    macro->hasParams = true;
-    Get();
-    if (la->kind == _ident) {
-      Get();
-      macro->params.emplace_back(t->text());
-      while (la->kind == _comma) {
-        Get();
-        Expect(_ident);
-        macro->params.emplace_back(t->text());
-      }
-    }
-    skipWhiteSpace = false;
-    Expect(_rpar);
-  }
+  ParamList(*macro);
   CTokenIterator begin = scanner->prev;
   if (la->kind == _whitespace) {
     Get();
@@ -54,6 +37,13 @@ void Parser::MacroDirective() {
   macro->body = PTokenStream(new CTokenStream(begin, txtend, _EOF));
   scopeStack.back()->define(macro->id, macro);
 
+  CloseBlock(start, kInvalidMacroDirective);
+}
+
+// After the closing keyword of a block: an optional blank, then a ";" or the
+// line end, which is written so the block leaves one line break. Everything
+// from start up to there is removed from the text.
+void Parser::CloseBlock(CTokenIterator start, int errorNumber) {
   if (la->kind == _whitespace)
     Get();
   CTokenIterator end;
@@ -64,9 +54,9 @@ void Parser::MacroDirective() {
     end = scanner->prev;
     if (la->kind == _newline) {
       Get();
-      oAsm(1, t->text()); // the definition leaves one line break
+      oAsm(1, t->text());
     } else {
-      SynErr(kInvalidMacroDirective);
+      SynErr(errorNumber);
     }
   }
   markDeleted(start, end);

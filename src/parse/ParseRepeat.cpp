@@ -40,22 +40,7 @@ void Parser::ReptDirective() {
   ReptText(txtend, hasEndrept);
   macro->body = PTokenStream(new CTokenStream(begin, txtend, _EOF));
 
-  if (la->kind == _whitespace)
-    Get();
-  CTokenIterator end;
-  if (la->kind == _semicolon) {
-    Get();
-    end = scanner->prev;
-  } else {
-    end = scanner->prev;
-    if (la->kind == _newline) {
-      Get();
-      oAsm(1, t->text());
-    } else {
-      SynErr(kInvalidReptDirective);
-    }
-  }
-  markDeleted(start, end);
+  CloseBlock(start, kInvalidReptDirective);
   if (hasEndrept)
     ReptExpand(macro, reptCount, reptId);
 }

@@ -129,6 +129,7 @@ public:
   static void procIf(int cond);
   void IfdefDirective(int& cond);
   void IfndefDirective(int& cond);
+  void DefinedTest(int keyword, bool whenDefined, int& cond);
   void CondDirective();
   void EndifDirective();
   void ElseDirective();
@@ -138,6 +139,7 @@ public:
 
   // Macro table and defines (ParseDefine.cpp)
   PMacro checkMacros(wstring_view name);
+  void ParamList(CMacro& macro);
   void DefineDirective();
   void UndefDirective();
   void InitMacros() {}
@@ -145,6 +147,7 @@ public:
   // Macros and expansion (ParseMacro.cpp)
   void MacroDirective();
   void MacroText(CTokenIterator& txtend);
+  void CloseBlock(CTokenIterator start, int errorNumber);
   // An argument as the call wrote it: the tokens [begin, end) of the input.
   struct ArgRange {
     CTokenIterator begin, end;
