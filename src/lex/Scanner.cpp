@@ -11,11 +11,30 @@ namespace {
 
 constexpr wchar EOL = u'\n';
 
-bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
-bool isIdentChar(int c) { return isLetter(c) || isDigit(c); }
-bool isHex(int c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+// Character classes of the ASCII range, one table lookup per character.
+enum CharClass : uint8_t { kLetter = 1, kDigit = 2, kHexLetter = 4, kBlank = 8 };
+
+constexpr std::array<uint8_t, 128> charClasses() {
+  std::array<uint8_t, 128> c{};
+  for (int i = 'a'; i <= 'z'; ++i)
+    c[i] = kLetter | (i <= 'f' ? kHexLetter : 0);
+  for (int i = 'A'; i <= 'Z'; ++i)
+    c[i] = kLetter | (i <= 'F' ? kHexLetter : 0);
+  c['_'] = kLetter;
+  for (int i = '0'; i <= '9'; ++i)
+    c[i] = kDigit;
+  for (int i : {' ', '\t', '\v', '\f'})
+    c[i] = kBlank;
+  return c;
+}
+constexpr std::array<uint8_t, 128> kCharClass = charClasses();
+
+bool inClass(int c, uint8_t cls) { return c >= 0 && c < 128 && (kCharClass[c] & cls); }
+bool isLetter(int c) { return inClass(c, kLetter); }
+bool isDigit(int c) { return inClass(c, kDigit); }
+bool isIdentChar(int c) { return inClass(c, kLetter | kDigit); }
+bool isHex(int c) { return inClass(c, kDigit | kHexLetter); }
+bool isBlank(int c) { return inClass(c, kBlank); }
 
 } // namespace
 
