@@ -52,6 +52,7 @@ void Parser::DefineDirective() {
     Get();
   CTokenIterator bodyEnd = scanner->prev;
   macro->body = PTokenStream(new CTokenStream(bodyStart, bodyEnd, _EOF));
+  ChargeBody(*macro->body);
   macro->body->strip();
   scopeStack.back()->define(macro->id, macro);
   Separator();

@@ -35,6 +35,7 @@ void Parser::MacroDirective() {
   CTokenIterator txtend = begin;
   MacroText(txtend);
   macro->body = PTokenStream(new CTokenStream(begin, txtend, _EOF));
+  ChargeBody(*macro->body);
   scopeStack.back()->define(macro->id, macro);
 
   CloseBlock(start, kInvalidMacroDirective);

@@ -39,6 +39,7 @@ void Parser::ReptDirective() {
   CTokenIterator txtend = begin;
   ReptText(txtend, hasEndrept);
   macro->body = PTokenStream(new CTokenStream(begin, txtend, _EOF));
+  ChargeBody(*macro->body);
 
   CloseBlock(start, kInvalidReptDirective);
   if (hasEndrept)

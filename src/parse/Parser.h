@@ -181,6 +181,9 @@ private:
   void LimitError(int number, wstring_view message);
   // Reserves room for n more spliced tokens; false (and one report) past the cap.
   bool ReserveSplice(long long n);
+  // Captured bodies count against the same limit: definitions made inside
+  // expansions copy text as fast as expansions splice it. The body is kept.
+  void ChargeBody(const CTokenStream& body) { ReserveSplice(static_cast<long long>(body.tokensMade())); }
   Token* Splice(CTokenIterator at, const Token* t) {
     return scanner->stream->insertCopy(at, t);
   }
