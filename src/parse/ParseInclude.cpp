@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "driver/Options.h"
+#include "lex/Scanner.h"
 #include "parse/Parser.h"
 
 namespace Tolvex {
@@ -62,20 +63,20 @@ void Parser::DoInclude() {
       LimitError(kErrIncludeTooDeep, u"include nested too deeply");
     includeDepthReported = true;
   } else if (ReserveSplice(kInclusionCost)) {
-    auto stream = std::make_unique<CTokenStream>(getwstring(found), depth);
-    long long count = 0;
-    for (CTokenIterator it = stream->begin(); it->kind != _EOF; it = it->next)
-      ++count;
-    if (ReserveSplice(count)) {
+    // The file is scanned straight into the input stream's arena, where its
+    // tokens live on once they are linked in front of the removed line.
+    includeTokens.clear();
+    Scanner file(getwstring(found), depth, scanner->stream->locals);
+    for (Token* tk = file.Scan(); tk->kind != _EOF; tk = file.Scan())
+      includeTokens.push_back(tk);
+    if (ReserveSplice(static_cast<long long>(includeTokens.size()))) {
       if (options.depfile) {
         ByteWriter& dep = options.depfile->writer();
         dep.writeBytes(" \\\n  ");
         dep.writeBytes(found);
       }
-      // The scanned tokens move into the input stream as they are; their
-      // stream stays alive (holding only its end) until the run ends.
-      scanner->stream->adopt(*stream, end);
-      includedStreams.push_back(std::move(stream));
+      for (Token* tk : includeTokens)
+        scanner->stream->insertBefore(end, tk);
     }
   }
   la = tsave;

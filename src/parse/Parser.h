@@ -207,8 +207,7 @@ private:
   // run earlier, it would read the conditionals after it in the old state.
   bool inConditional = false;
   long long splicedTokens = 0;
-  // Included files: their tokens sit in the input stream, their arenas here.
-  std::vector<std::unique_ptr<CTokenStream>> includedStreams;
+  std::vector<Token*> includeTokens; // an included file's tokens before they are linked in
   bool spliceLimitReported = false;
 };
 

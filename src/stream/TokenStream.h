@@ -49,21 +49,8 @@ public:
     return c;
   }
   size_t tokensMade() const { return locals.count(); }
-  // Moves every token of a scanned stream but its end-of-file token in front
-  // of at. The tokens stay in other's arena, so other must outlive this list.
-  void adopt(CTokenStream& other, CTokenIterator at) {
-    Token* first = other.head.next;
-    Token* last = other.head.prev->prev; // before the end-of-file token
-    if (first == other.head.prev)
-      return;
-    Token* eof = other.head.prev;
-    other.head.next = eof;
-    eof->prev = &other.head;
-    first->prev = at->prev;
-    last->next = at;
-    at->prev->next = first;
-    at->prev = last;
-  }
+  // Links t, made in this stream's arena, in front of at.
+  void insertBefore(CTokenIterator at, Token* t) { link(t, at); }
 
   TokenArena locals;
 

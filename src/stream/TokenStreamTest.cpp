@@ -208,26 +208,17 @@ TEST(TokenStreamMarkDeleted, HalfOpenRange) {
   EXPECT_FALSE(nth(*s, 4)->deleted);
 }
 
-TEST(TokenStreamAdopt, MovesAllButEndOfFile) {
+TEST(TokenStreamInsert, LinksTokensOfItsArenaBeforeAPosition) {
   auto s = scanned(u"a b");
-  auto inc = std::make_unique<CTokenStream>(u"x\ny", 3);
   CTokenIterator b = nth(*s, 2);
-  s->adopt(*inc, b);
-  EXPECT_EQ(texts(*s), (W{u"a", u" ", u"x", u"\n", u"y", u"b", u""}));
+  Token* x = s->locals.make();
+  x->setText(u"x");
+  s->insertBefore(b, x);
+  Token* front = s->locals.make();
+  front->setText(u"f");
+  s->insertBefore(s->begin(), front);
+  EXPECT_EQ(texts(*s), (W{u"f", u"a", u" ", u"x", u"b", u""}));
   EXPECT_EQ(textsBackward(*s), texts(*s));
-  EXPECT_EQ(texts(*inc), (W{u""}));
-  EXPECT_EQ(textsBackward(*inc), (W{u""}));
-  // A stream with nothing but its end-of-file token adds nothing.
-  auto empty = scanned(u"");
-  s->adopt(*empty, s->begin());
-  EXPECT_EQ(texts(*s).size(), 7u);
-  // At the very front.
-  auto front = scanned(u"f");
-  s->adopt(*front, s->begin());
-  EXPECT_EQ(texts(*s), (W{u"f", u"a", u" ", u"x", u"\n", u"y", u"b", u""}));
-  EXPECT_EQ(textsBackward(*s), texts(*s));
-  // The adopted tokens live in inc's arena: keep it until s is gone.
-  s.reset();
 }
 
 TEST(TokenStreamEdit, AppendAndPopBack) {
