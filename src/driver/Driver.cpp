@@ -32,13 +32,17 @@ ByteWriter& err() { return stderrWriter(); }
   fatalExit(1);
 }
 
-void writeUsage(ByteWriter& w) {
+void writeVersion(ByteWriter& w) {
   std::string rev = "UNDEFINED";
   if (std::strncmp(svnRevision, "$Rev: ", 6) == 0) {
     rev = svnRevision + 6;
     rev = rev.substr(0, rev.find(' '));
   }
   w.writeBytes("tolvex version 3.3.0 (rev " + rev + ")\n");
+}
+
+void writeUsage(ByteWriter& w) {
+  writeVersion(w);
   w.writeBytes("USAGE: tolvex [options] <input>\n");
   w.writeBytes("     -line               - Output line numbers\n");
   w.writeBytes("     -o <filename>       - Specify outpuf filename\n");
@@ -106,6 +110,11 @@ void readCommandLine(RunState& run, int argc, const char* const* argv) {
       openOutput(run, std::string(arg.substr(9)));
     } else if (arg.substr(0, 2) == "-o") {
       openOutput(run, std::string(arg.substr(2)));
+    } else if (arg == "--help" || arg == "--version") {
+      // Asked for on purpose, so they go to standard output.
+      arg == "--help" ? writeUsage(stdoutWriter()) : writeVersion(stdoutWriter());
+      stdoutWriter().flush();
+      throw FatalExit{0};
     } else if (arg.substr(0, 1) == "-" || i != argc - 1) {
       commandLineError("Error: unknown option ", arg, "\n");
     } else {
