@@ -178,6 +178,9 @@ void Parser::RescanArguments(const std::vector<ArgRange>& params) {
         argText += argVisible[i]->text();
     if (argText.empty())
       continue;
+    // Argument texts stay in the TextStore for the run: they count against
+    // the expansion limit too, four characters as one token.
+    ReserveSplice(static_cast<long long>(argText.size() / 4));
     const Token* first = argVisible[b];
     Scanner rescan(first->fileName, textStore().copy(argText), int(argText.size()), first->line,
                    first->col, argArena);
