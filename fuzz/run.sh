@@ -8,7 +8,7 @@
 #
 #   fuzz/run.sh [SECONDS]        (default 60 per target)
 #
-# Environment: BUILD_DIR (default /tmp/build-fuzz), JOBS (ninja -j, default 1),
+# Environment: BUILD_DIR (default build-fuzz in the repository), JOBS (ninja -j, default 1),
 # FUZZ_TIMEOUT (seconds per input, default 20), FUZZ_RSS_MB (default 4096),
 # FUZZ_MAX_LEN (bytes per input, default 16384).
 set -euo pipefail
@@ -16,7 +16,7 @@ set -euo pipefail
 seconds=${1:-60}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(dirname "$here")
-build=${BUILD_DIR:-/tmp/build-fuzz}
+build=${BUILD_DIR:-$root/build-fuzz}
 jobs=${JOBS:-1}
 timeout=${FUZZ_TIMEOUT:-20}
 rss=${FUZZ_RSS_MB:-4096}
