@@ -83,7 +83,9 @@ void openOutput(RunState& run, const std::string& name) {
   run.isOutfileOpen = true;
 }
 
-void readCommandLine(RunState& run, int argc, const char* const* argv) {
+// False when the command line asked for help or the version, which is all
+// the run does.
+bool readCommandLine(RunState& run, int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     if (arg == "-line") {
@@ -113,14 +115,14 @@ void readCommandLine(RunState& run, int argc, const char* const* argv) {
     } else if (arg == "--help" || arg == "--version") {
       // Asked for on purpose, so they go to standard output.
       arg == "--help" ? writeUsage(stdoutWriter()) : writeVersion(stdoutWriter());
-      stdoutWriter().flush();
-      throw FatalExit{0};
+      return false;
     } else if (arg.substr(0, 1) == "-" || i != argc - 1) {
       commandLineError("Error: unknown option ", arg, "\n");
     } else {
       run.infile = getwstring(arg);
     }
   }
+  return true;
 }
 
 // Writing the output over the input would destroy it before it is read.
@@ -178,7 +180,8 @@ int run(RunState& state, int argc, const char* const* argv) {
     writeUsage(err());
     return 0;
   }
-  readCommandLine(state, argc, argv);
+  if (!readCommandLine(state, argc, argv))
+    return 0;
   refuseOutputOverInput(state);
 
   if (options.depfile) {
