@@ -9,8 +9,10 @@
 
 #include "diag/Fatal.h"
 #include "support/ByteWriter.h"
+#include "support/TestSupport.h"
 
 using namespace Tolvex;
+using namespace Tolvex::testing;
 using namespace std::string_literals;
 
 namespace {
@@ -338,28 +340,6 @@ TEST(ScannerPeek, ResetStartsAfterLastScan) {
   EXPECT_EQ(s.Scan(), b);
 }
 
-struct FatalRun {
-  int status = -1; // -1: no FatalExit was thrown
-  std::string out, err;
-};
-
-template <class F> FatalRun runFatal(F f) {
-  stdoutWriter().flush();
-  stderrWriter().flush();
-  ::testing::internal::CaptureStdout();
-  ::testing::internal::CaptureStderr();
-  FatalRun r;
-  try {
-    f();
-  } catch (const FatalExit& e) {
-    r.status = e.status;
-  }
-  stdoutWriter().flush();
-  stderrWriter().flush();
-  r.out = ::testing::internal::GetCapturedStdout();
-  r.err = ::testing::internal::GetCapturedStderr();
-  return r;
-}
 
 TEST(ScannerLimits, LongestTokenAccepted) {
   wstring src(524287, u'a');

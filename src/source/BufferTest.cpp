@@ -7,8 +7,11 @@
 #include <unistd.h>
 #include <vector>
 
+#include "support/TestSupport.h"
+
 using Tolvex::Buffer;
 using Tolvex::UTF8Buffer;
+using Tolvex::testing::TempFile;
 
 namespace {
 
@@ -20,23 +23,6 @@ public:
 };
 
 // A temporary file that removes itself.
-class TempFile {
-public:
-  explicit TempFile(const std::string& bytes) {
-    path = ::testing::TempDir() + "tolvex-buffer-" + std::to_string(::getpid()) + "-" +
-           std::to_string(counter++);
-    FILE* f = std::fopen(path.c_str(), "wb");
-    EXPECT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
-  ~TempFile() { std::remove(path.c_str()); }
-  FILE* open() const { return std::fopen(path.c_str(), "rb"); }
-  std::string path;
-
-private:
-  static inline int counter = 0;
-};
 
 // Distinct bytes across window boundaries, all 256 values included.
 unsigned char patternByte(long i) { return static_cast<unsigned char>((i * 7 + i / 256) & 0xFF); }

@@ -9,51 +9,14 @@
 
 #include "diag/Fatal.h"
 #include "support/ByteWriter.h"
+#include "support/TestSupport.h"
 
 using namespace Tolvex;
+using namespace Tolvex::testing;
 
 namespace {
 
-class TempFile {
-public:
-  explicit TempFile(const std::string& bytes) {
-    path = ::testing::TempDir() + "tolvex-chunk-" + std::to_string(::getpid()) + "-" +
-           std::to_string(counter++) + ".asm";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    EXPECT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
-  ~TempFile() { std::remove(path.c_str()); }
-  wstring name() const { return getwstring(std::string_view(path)); }
-  std::string path;
 
-private:
-  static inline int counter = 0;
-};
-
-struct FatalRun {
-  int status = -1; // -1: no FatalExit was thrown
-  std::string out, err;
-};
-
-template <class F> FatalRun runFatal(F f) {
-  stdoutWriter().flush();
-  stderrWriter().flush();
-  ::testing::internal::CaptureStdout();
-  ::testing::internal::CaptureStderr();
-  FatalRun r;
-  try {
-    f();
-  } catch (const FatalExit& e) {
-    r.status = e.status;
-  }
-  stdoutWriter().flush();
-  stderrWriter().flush();
-  r.out = ::testing::internal::GetCapturedStdout();
-  r.err = ::testing::internal::GetCapturedStderr();
-  return r;
-}
 
 wstring textOf(const CChunkData& d) { return wstring(d.data, size_t(d.dataLen)); }
 
