@@ -193,7 +193,7 @@ int run(RunState& state, int argc, const char* const* argv) {
   cerrors = errors.get();
   int errCount = 0, warnCount = 0;
   {
-    CTokenStreamScanner scanner(new CTokenStream(state.infile));
+    CTokenStreamScanner scanner(new CTokenStream(state.infile, CTokenStream::Lazy{}));
     Parser parser(&scanner);
     parser.location = PLocation(new CLocation{state.infile, 1, 1});
     parser.Parse();

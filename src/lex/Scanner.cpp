@@ -208,6 +208,35 @@ bool Scanner::Comment0() {
   }
 }
 
+// Only a verbatim string crosses lines freely, and "D.c<digits>" takes at
+// most one line feed, so without a verbatim string a source in which no two
+// neighbouring lines together reach the limit holds no token that long; any
+// other source is scanned once without keeping its tokens.
+void Scanner::Validate(const PChunkData& source) {
+  const wchar* text = source->data;
+  int len = source->dataLen;
+  if (len <= kMaxTokenLength)
+    return;
+  bool suspect = false;
+  int lineStart = 0, prevLineStart = 0;
+  for (int i = 0; i < len; ++i) {
+    wchar c = text[i];
+    if (c == '\n') {
+      prevLineStart = lineStart;
+      lineStart = i + 1;
+    } else if ((c == '"' && i > 0 && text[i - 1] == '@') || i - prevLineStart >= kMaxTokenLength - 2) {
+      suspect = true;
+      break;
+    }
+  }
+  if (!suspect)
+    return;
+  TokenArena scratch;
+  Scanner scan(source, scratch);
+  for (Token* t = scan.Scan(); t->kind != _EOF; t = scan.Scan())
+    scratch.recycle(t);
+}
+
 Token* Scanner::Scan() {
   if (aheadFirst < ahead.size()) {
     Token* t = ahead[aheadFirst++];

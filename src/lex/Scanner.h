@@ -28,6 +28,10 @@ public:
   Scanner(const Scanner&) = delete;
   Scanner& operator=(const Scanner&) = delete;
 
+  // Ends the run, as scanning it would, when the source holds a token of more
+  // than kMaxTokenLength characters; a source read lazily is checked first.
+  static void Validate(const PChunkData& source);
+
   // The next token; after the end of input, a new end-of-file token each time.
   Token* Scan();
   // Looks further ahead at each call, skipping comments; Scan returns the same

@@ -38,8 +38,10 @@ public:
   }
 };
 
-// Tokens are never freed one by one: an arena hands them out from growing
-// blocks and releases them all at once.
+// An arena hands tokens out from growing blocks and releases the blocks all
+// at once. A token that nothing can reach any more may be given back with
+// recycle(); the next make() or copy() reuses it, so a stream that recycles
+// what it has read holds only its working set.
 class TokenArena {
 public:
   TokenArena() = default;
@@ -50,41 +52,54 @@ public:
   TokenArena(const TokenArena&) = delete;
   TokenArena& operator=(const TokenArena&) = delete;
 
-  Token* make() {
-    if (left == 0)
-      grow();
-    --left;
-    return new (top++) Token();
+  Token* make() { return new (slot()) Token(); }
+  Token* copy(const Token* t) { return new (slot()) Token(t); }
+  // Takes back a token made here; the caller has unlinked it.
+  void recycle(Token* t) {
+    t->next = spare;
+    spare = t;
   }
-  Token* copy(const Token* t) {
-    if (left == 0)
-      grow();
-    --left;
-    return new (top++) Token(t);
-  }
-  size_t count() const { return made - left; }
+  size_t count() const { return made - left; } // tokens carved, recycled ones included
   // Sizes a new arena's first block for about n tokens (a hint from the text size).
   void reserve(size_t n) {
     if (blocks.empty())
       grow(std::min(n, kMaxBlock));
   }
-  // Forgets every token but keeps the largest block for reuse.
+  // Forgets every token but keeps the blocks, which are filled again in order.
   void reset() {
     if (blocks.empty())
       return;
-    for (size_t i = 0; i + 1 < blocks.size(); ++i)
-      release(blocks[i]);
-    blocks.erase(blocks.begin(), blocks.end() - 1);
-    top = static_cast<Token*>(blocks.back().p);
-    left = made = blocks.back().bytes / sizeof(Token);
+    current = 0;
+    top = static_cast<Token*>(blocks[0].p);
+    left = made = blocks[0].bytes / sizeof(Token);
+    spare = nullptr;
   }
 
 private:
+  Token* slot() {
+    if (spare) {
+      Token* t = spare;
+      spare = t->next;
+      return t;
+    }
+    if (left == 0)
+      grow();
+    --left;
+    return top++;
+  }
   void grow(size_t atLeast = 0) {
+    if (current + 1 < blocks.size()) {
+      Block& b = blocks[++current];
+      top = static_cast<Token*>(b.p);
+      left = b.bytes / sizeof(Token);
+      made += left;
+      return;
+    }
     size_t n = std::max(atLeast, blocks.empty() ? size_t(8) : std::min<size_t>(made, kMaxBlock));
     size_t bytes = n * sizeof(Token);
     void* p = bytes >= kLargeBlock ? allocateLarge(bytes) : ::operator new(bytes);
     blocks.push_back(Block{p, bytes});
+    current = blocks.size() - 1;
     top = static_cast<Token*>(p);
     left = n;
     made += n;
@@ -96,7 +111,9 @@ private:
   static void release(Block& b) { b.bytes >= kLargeBlock ? freeLarge(b.p, b.bytes) : ::operator delete(b.p); }
   static constexpr size_t kMaxBlock = (4u << 20) / sizeof(Token);
   std::vector<Block> blocks;
+  size_t current = 0; // the block top points into
   Token* top = nullptr;
+  Token* spare = nullptr; // recycled tokens, linked through next
   size_t left = 0;
   size_t made = 0;
 };

@@ -161,7 +161,7 @@ void Parser::EvalOperator() {
   value.kind = _intCon;
   wstring number = decimal(cond);
   value.setText(wstring_view(textStore().copy(number), number.size()));
-  markDeleted(start, end);
+  scanner->stream->collapse(start, end);
   scanner->curr = Splice(end, &value);
 }
 

@@ -208,6 +208,11 @@ bool Parser::MacroExpand(PMacro macro) {
   }
   --pumpNesting;
   scanner->curr = start;
+  if (spliceLimitReported) {
+    // Past the limit every expansion is refused: the arguments are not needed.
+    name->depth = kNoExpand;
+    return true;
+  }
   RescanArguments(params);
   size_t argCount = params.size();
   auto argBegin = [&](size_t i) { return argTokens.begin() + argStart[i]; };
@@ -223,7 +228,7 @@ bool Parser::MacroExpand(PMacro macro) {
     return true;
   }
 
-  markDeleted(start, after);
+  scanner->stream->collapse(start, after);
   uint16_t depth = uint16_t(name->depth + 1);
   wstring_view label;
   auto action = plan.begin();

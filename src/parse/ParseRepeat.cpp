@@ -91,34 +91,62 @@ void Parser::ReptText(CTokenIterator& txtend, bool& hasEndrept) {
   }
 }
 
+namespace {
+
+// The copies of a repeat block, made one at a time as the reader reaches
+// them: the counter, outside "#" text, becomes each copy's number.
+class ReptCopies : public CTokenStream::Source {
+public:
+  ReptCopies(PMacro macro, int count, wstring counter)
+      : macro(std::move(macro)), count(count), counter(std::move(counter)), at(this->macro->body->begin()) {}
+
+  Token* pull(TokenArena& arena) override {
+    const CTokenStream& body = *macro->body;
+    if (at == body.end()) {
+      if (++copy >= count)
+        return nullptr;
+      at = body.begin();
+      number = wstring_view();
+      hashComment = false;
+    }
+    Token* c = arena.copy(at);
+    if (at->kind == _hash || at->kind == _newline) {
+      hashComment = at->kind == _hash;
+    } else if (at->kind == _ident && !hashComment && !counter.empty() && at->text() == counter) {
+      if (number.empty()) {
+        wstring text = decimal(copy);
+        number = wstring_view(textStore().copy(text), text.size());
+      }
+      c->kind = _intCon;
+      c->setText(number);
+    }
+    at = at->next;
+    return c;
+  }
+
+private:
+  PMacro macro;
+  int count;
+  wstring counter;
+  int copy = 0;
+  CTokenIterator at;
+  wstring_view number; // this copy's counter text, made at its first use
+  bool hashComment = false;
+};
+
+} // namespace
+
 bool Parser::ReptExpand(PMacro macro, int reptCount, wstring reptId) {
   CTokenIterator at = scanner->prev;
-  CTokenIterator first = at;
   long long bodyLen = 0;
   for (CTokenIterator b = macro->body->begin(); b != macro->body->end(); b = b->next)
     ++bodyLen;
   if (reptCount > 0 && bodyLen > 0 && ReserveSplice(reptCount * bodyLen)) {
-    for (int i = 0; i < reptCount; ++i) {
-      wstring_view number;
-      bool hashComment = false;
-      for (CTokenIterator b = macro->body->begin(); b != macro->body->end(); b = b->next) {
-        Token* c = Splice(at, b);
-        if (first == at)
-          first = c;
-        if (b->kind == _hash || b->kind == _newline) {
-          hashComment = b->kind == _hash;
-        } else if (b->kind == _ident && !hashComment && !reptId.empty() && b->text() == reptId) {
-          if (number.empty()) {
-            wstring text = decimal(i);
-            number = wstring_view(textStore().copy(text), text.size());
-          }
-          c->kind = _intCon;
-          c->setText(number);
-        }
-      }
-    }
+    auto copies = std::make_unique<ReptCopies>(macro, reptCount, std::move(reptId));
+    scanner->curr = scanner->stream->materialize(scanner->stream->addSource(std::move(copies), at));
+  } else {
+    scanner->curr = at;
   }
-  scanner->curr = first;
   return true;
 }
 

@@ -63,6 +63,9 @@ bool isConditionalKeyword(int kind) { return kPumpFlags[kind] & kConditional; }
 } // namespace
 
 void Parser::Get() {
+  // With no rule holding a position, what has been read is gone for good.
+  if (pinned == 0 && la != dummyToken)
+    scanner->reclaimBefore(la);
   t = la;
   for (;;) {
     do
@@ -70,8 +73,10 @@ void Parser::Get() {
     while (la->deleted && la->kind != _EOF);
     uint8_t flags = kPumpFlags[la->kind];
     bool active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
-    if (!active && !(flags & (kConditional | kEval)) && la->kind != _EOF)
-      continue; // inactive text: dropped before anything else sees it
+    if (!active && !(flags & (kConditional | kEval)) && la->kind != _EOF) {
+      dropInactive(); // inactive text: dropped before anything else sees it
+      continue;
+    }
     if (flags == 0 && active) {
       // Ordinary text in an active region: nothing to intercept.
       if (la->kind <= maxT && !(la->kind == _whitespace && skipWhiteSpace)) {
@@ -84,12 +89,14 @@ void Parser::Get() {
 
     if (!skipConditionals) {
       while (isConditionalKeyword(la->kind)) {
+        Pin pin(*this);
         Token* saved = t;
         ConditionalKeyword();
         t = saved;
       }
     }
     if (la->kind == _teval && !skipMacro && pumpNesting < kMaxPumpNesting) {
+      Pin pin(*this);
       Token* saved = t;
       ++pumpNesting;
       EvalOperator();
@@ -97,10 +104,13 @@ void Parser::Get() {
       t = saved;
       continue;
     }
-    if (!skipConditionals && !ifstack.empty() && ifstack.back() != 0 && la->kind != _EOF)
-      continue; // inactive text: dropped before anything else sees it
+    if (!skipConditionals && !ifstack.empty() && ifstack.back() != 0 && la->kind != _EOF) {
+      dropInactive(); // inactive text: dropped before anything else sees it
+      continue;
+    }
     if (!skipMacro) {
       if (la->kind == _trept && pumpNesting < kMaxPumpNesting && !inConditional) {
+        Pin pin(*this);
         directive = true;
         ++pumpNesting;
         ReptDirective();
@@ -108,6 +118,7 @@ void Parser::Get() {
         continue; // t stays the last token the repeat block consumed
       }
       if (la->kind == _ident) {
+        Pin pin(*this);
         Token* saved = t;
         if (TryExpand()) {
           t = saved;
@@ -135,6 +146,13 @@ void Parser::Get() {
     }
     la = t;
   }
+}
+
+// A token of inactive text that nobody holds goes straight back to the arena,
+// so a skipped region of any size costs no memory.
+void Parser::dropInactive() {
+  if (pinned == 0 && la != t)
+    scanner->recycleLast();
 }
 
 // The current location follows every line end the pump reads. A location
@@ -348,6 +366,7 @@ void Parser::HashDirective() {
 }
 
 void Parser::PreprocDirective() {
+  Pin pin(*this);
   switch (la->kind) {
   case _tinclude:
     IncludeDirective();

@@ -167,6 +167,7 @@ public:
 
 private:
   void MoveLocation();
+  void dropInactive();
   bool mayBeMacro(wstring_view name) const {
     for (const PMacroScope& scope : scopeStack)
       if (scope->mayHold(name))
@@ -200,6 +201,16 @@ private:
   int exprDepth = 0;         // nesting of the expression rules now active
   bool exprDepthReported = false;
   int pumpNesting = 0;       // interceptions now active on the stack
+  // Rules now active that hold positions in the input stream. While none
+  // does, the pump gives what has been read back to the stream's arena.
+  int pinned = 0;
+  struct Pin {
+    explicit Pin(Parser& p) : p(p) { ++p.pinned; }
+    ~Pin() { --p.pinned; }
+    Pin(const Pin&) = delete;
+    Pin& operator=(const Pin&) = delete;
+    Parser& p;
+  };
   bool nestingReported = false;
   bool includeDepthReported = false;
   // Set while the pump carries out a conditional line. A repeat block that

@@ -4,11 +4,91 @@
 
 namespace Tolvex {
 
-CTokenStream::CTokenStream() { head.next = head.prev = &head; }
+namespace {
 
-template <class... Source> void CTokenStream::scanAll(Source&&... source) {
+// The main file, scanned as the parser reads it.
+class ScannerSource : public CTokenStream::Source {
+public:
+  ScannerSource(PChunkData data, TokenArena& arena) : scanner(data, arena) {}
+  Token* pull(TokenArena&) override {
+    if (done)
+      return nullptr;
+    Token* t = scanner.Scan();
+    done = t->kind == 0;
+    return t;
+  }
+
+private:
+  Scanner scanner;
+  bool done = false;
+};
+
+// Tokens a reader holds at a time: the first block is sized for this.
+constexpr size_t kWorkingSet = 4096;
+
+} // namespace
+
+CTokenStream::CTokenStream() { head.next = head.prev = &head; }
+CTokenStream::~CTokenStream() = default;
+
+CTokenStream::CTokenStream(const wstring& filename, Lazy) {
   head.next = head.prev = &head;
-  Scanner scanner(std::forward<Source>(source)..., locals);
+  PChunkData data(new CChunkData(filename, 0));
+  Scanner::Validate(data);
+  locals.reserve(kWorkingSet);
+  addSource(std::make_unique<ScannerSource>(data, locals), end());
+}
+
+Token* CTokenStream::addSource(std::unique_ptr<Source> source, CTokenIterator at) {
+  int slot;
+  if (freeSources.empty()) {
+    slot = int(sources.size());
+    sources.push_back(std::move(source));
+  } else {
+    slot = freeSources.back();
+    freeSources.pop_back();
+    sources[size_t(slot)] = std::move(source);
+  }
+  Token* marker = locals.make();
+  marker->kind = kMarkerKind;
+  marker->line = slot;
+  link(marker, at);
+  return marker;
+}
+
+Token* CTokenStream::pullAt(Token* marker) {
+  while (marker->kind == kMarkerKind) {
+    size_t slot = size_t(marker->line);
+    if (Token* t = sources[slot]->pull(locals)) {
+      link(t, marker);
+      return t;
+    }
+    sources[slot].reset();
+    freeSources.push_back(int(slot));
+    Token* next = marker->next;
+    recycle(marker);
+    marker = next;
+  }
+  return marker;
+}
+
+void CTokenStream::collapse(CTokenIterator from, CTokenIterator to) {
+  if (from == to)
+    return;
+  from->deleted = true;
+  for (Token* t = from->next; t != to; t = from->next)
+    recycle(t);
+}
+
+void CTokenStream::reclaimBefore(const Token* keep, const Token* orKeep) {
+  for (Token* t = head.next; t != keep && t != orKeep && t != &head && t->kind != 0 && t->kind != kMarkerKind;
+       t = head.next)
+    recycle(t);
+}
+
+template <class... Args> void CTokenStream::scanAll(Args&&... source) {
+  head.next = head.prev = &head;
+  Scanner scanner(std::forward<Args>(source)..., locals);
   for (;;) {
     Token* t = scanner.Scan();
     append(t);

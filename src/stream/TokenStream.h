@@ -22,9 +22,21 @@ using CTokenIterator = Token*;
 
 class CTokenStream {
 public:
+  // Tokens made on demand; null once the source is exhausted.
+  class Source {
+  public:
+    virtual ~Source() = default;
+    virtual Token* pull(TokenArena& arena) = 0;
+  };
+  struct Lazy {};
+
   CTokenStream();
+  ~CTokenStream();
   // Scans a whole source, end-of-file token included.
   CTokenStream(const wstring& filename, int includeDepth = 0);
+  // Loads the file and checks that no token in it is too long, but scans it
+  // only as it is read.
+  CTokenStream(const wstring& filename, Lazy);
   CTokenStream(const wchar* data, int len);
   CTokenStream(const char* data, int len);
   explicit CTokenStream(PChunkData source);
@@ -52,10 +64,37 @@ public:
   // Links t, made in this stream's arena, in front of at.
   void insertBefore(CTokenIterator at, Token* t) { link(t, at); }
 
+  // Puts source's marker in front of at and returns the marker.
+  Token* addSource(std::unique_ptr<Source> source, CTokenIterator at);
+  // t, or when t is a marker the first token its source (or the sources
+  // after it) gives; an exhausted source's marker leaves the list.
+  Token* materialize(Token* t) { return t->kind == kMarkerKind ? pullAt(t) : t; }
+  static bool isMarker(const Token* t) { return t->kind == kMarkerKind; }
+  // Flags from deleted and gives (from, to) back to the arena: a consumed
+  // macro call or "--eval" leaves one deleted token behind, so text that
+  // encloses many of them is walked in time proportional to what is left of
+  // it. The caller holds no position or token in (from, to): positions are
+  // taken from tokens already read, and a call starts at the newest of them.
+  void collapse(CTokenIterator from, CTokenIterator to);
+  // Gives every token in front of keep (or orKeep, whichever comes first)
+  // back to the arena. Only for a reader that holds no position but those and
+  // what follows them.
+  void reclaimBefore(const Token* keep, const Token* orKeep);
+  // Gives one token that nothing reaches back to the arena.
+  void recycle(Token* t) {
+    unlink(t);
+    locals.recycle(t);
+  }
+
   TokenArena locals;
 
 private:
-  template <class... Source> void scanAll(Source&&... source);
+  static constexpr uint8_t kMarkerKind = 0xFF;
+  Token* pullAt(Token* marker);
+  std::vector<std::unique_ptr<Source>> sources; // by the marker's line; null when free
+  std::vector<int> freeSources;
+
+  template <class... Args> void scanAll(Args&&... source);
   static void link(Token* t, Token* before) {
     t->prev = before->prev;
     t->next = before;
@@ -79,24 +118,33 @@ void markDeleted(CTokenIterator from, CTokenIterator to);
 // token). curr is the next token Scan delivers, prev the one it delivered last.
 class CTokenStreamScanner {
 public:
+  // curr is never a marker: positions taken from it must be real tokens.
   explicit CTokenStreamScanner(CTokenStream* stream)
-      : stream(stream), curr(stream->begin()), prev(curr), peek(curr) {}
+      : stream(stream), curr(stream->materialize(stream->begin())), prev(curr), peek(curr) {}
 
   Token* Scan() {
     Token* t = curr;
     prev = curr;
     if (t->kind != 0)
-      curr = curr->next;
+      curr = stream->materialize(curr->next);
     peek = curr;
     return t;
   }
   Token* Peek() {
     Token* t = peek;
     if (t->kind != 0)
-      peek = peek->next;
+      peek = stream->materialize(peek->next);
     return t;
   }
   void ResetPeek() { peek = curr; }
+  // Gives back the token Scan delivered last, which the reader drops and
+  // nothing else holds.
+  void recycleLast() {
+    stream->recycle(prev);
+    prev = curr;
+  }
+  // Gives back everything read before keep (see CTokenStream::reclaimBefore).
+  void reclaimBefore(const Token* keep) { stream->reclaimBefore(keep, curr); }
 
   std::unique_ptr<CTokenStream> stream;
   CTokenIterator curr;
