@@ -1,5 +1,6 @@
 #include "lex/Scanner.h"
 
+#include <algorithm>
 #include <array>
 
 #include "diag/Fatal.h"
@@ -209,25 +210,28 @@ bool Scanner::Comment0() {
 }
 
 // Only a verbatim string crosses lines freely, and "D.c<digits>" takes at
-// most one line feed, so without a verbatim string a source in which no two
-// neighbouring lines together reach the limit holds no token that long; any
-// other source is scanned once without keeping its tokens.
+// most one line feed, so a token that long lies in a stretch with at most one
+// line feed. Every stretch of kMaxTokenLength characters holds three whole
+// blocks of a quarter of that: when each block holds two line feeds and no
+// "@" starts a verbatim string, no token can be too long. Counting is cheap
+// (it vectorises); any other source is scanned once without keeping tokens.
 void Scanner::Validate(const PChunkData& source) {
   const wchar* text = source->data;
   int len = source->dataLen;
   if (len <= kMaxTokenLength)
     return;
+  constexpr int kBlock = (kMaxTokenLength + 1) / 4;
   bool suspect = false;
-  int lineStart = 0, prevLineStart = 0;
-  for (int i = 0; i < len; ++i) {
-    wchar c = text[i];
-    if (c == '\n') {
-      prevLineStart = lineStart;
-      lineStart = i + 1;
-    } else if ((c == '"' && i > 0 && text[i - 1] == '@') || i - prevLineStart >= kMaxTokenLength - 2) {
-      suspect = true;
-      break;
+  for (int at = 0; at < len && !suspect; at += kBlock) {
+    int end = std::min(len, at + kBlock);
+    int feeds = 0, ats = 0;
+    for (int i = at; i < end; ++i) {
+      feeds += text[i] == '\n';
+      ats += text[i] == '@';
     }
+    suspect = feeds < 2;
+    for (int i = at; ats > 0 && i < end && !suspect; ++i)
+      suspect = text[i] == '@' && i + 1 < len && text[i + 1] == '"';
   }
   if (!suspect)
     return;

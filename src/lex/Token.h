@@ -55,9 +55,11 @@ public:
   Token* make() { return new (slot()) Token(); }
   Token* copy(const Token* t) { return new (slot()) Token(t); }
   // Takes back a token made here; the caller has unlinked it.
-  void recycle(Token* t) {
-    t->next = spare;
-    spare = t;
+  void recycle(Token* t) { recycle(t, t); }
+  // Takes back the chain first .. last, linked through next.
+  void recycle(Token* first, Token* last) {
+    last->next = spare;
+    spare = first;
   }
   size_t count() const { return made - left; } // tokens carved, recycled ones included
   // Sizes a new arena's first block for about n tokens (a hint from the text size).

@@ -1,8 +1,8 @@
 // Macro records and the scopes that map names to them.
 #pragma once
 
-#include <functional>
-#include <map>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "stream/TokenStream.h"
@@ -28,11 +28,15 @@ private:
 };
 using PMacro = linked_ptr<CMacro>;
 
-// Names in code-unit order. Most identifiers name no macro, so a lookup first
+// A hashed map of names. Most identifiers name no macro, so a lookup first
 // asks a small filter of name hashes, which can only answer "maybe" or "no".
 class CMacroScope {
 public:
-  std::map<wstring, PMacro, std::less<>> macros;
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(wstring_view name) const { return std::hash<wstring_view>()(name); }
+  };
+  std::unordered_map<wstring, PMacro, NameHash, std::equal_to<>> macros;
 
   PMacro find(wstring_view name) const;
   // False when the scope certainly holds no macro of that name.

@@ -100,31 +100,36 @@ public:
   ReptCopies(PMacro macro, int count, wstring counter)
       : macro(std::move(macro)), count(count), counter(std::move(counter)), at(this->macro->body->begin()) {}
 
-  Token* pull(TokenArena& arena) override {
+  bool fill(CTokenStream& stream, CTokenIterator before) override {
     const CTokenStream& body = *macro->body;
-    if (at == body.end()) {
-      if (++copy >= count)
-        return nullptr;
-      at = body.begin();
-      number = wstring_view();
-      hashComment = false;
-    }
-    Token* c = arena.copy(at);
-    if (at->kind == _hash || at->kind == _newline) {
-      hashComment = at->kind == _hash;
-    } else if (at->kind == _ident && !hashComment && !counter.empty() && at->text() == counter) {
-      if (number.empty()) {
-        wstring text = decimal(copy);
-        number = wstring_view(textStore().copy(text), text.size());
+    for (int i = 0; i < kBatch; ++i) {
+      if (at == body.end()) {
+        if (copy + 1 >= count)
+          return i > 0;
+        ++copy;
+        at = body.begin();
+        number = wstring_view();
+        hashComment = false;
       }
-      c->kind = _intCon;
-      c->setText(number);
+      Token* c = stream.locals.copy(at);
+      if (at->kind == _hash || at->kind == _newline) {
+        hashComment = at->kind == _hash;
+      } else if (at->kind == _ident && !hashComment && !counter.empty() && at->text() == counter) {
+        if (number.empty()) {
+          wstring text = decimal(copy);
+          number = wstring_view(textStore().copy(text), text.size());
+        }
+        c->kind = _intCon;
+        c->setText(number);
+      }
+      stream.insertBefore(before, c);
+      at = at->next;
     }
-    at = at->next;
-    return c;
+    return true;
   }
 
 private:
+  static constexpr int kBatch = 32;
   PMacro macro;
   int count;
   wstring counter;

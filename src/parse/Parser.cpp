@@ -118,7 +118,6 @@ void Parser::Get() {
         continue; // t stays the last token the repeat block consumed
       }
       if (la->kind == _ident) {
-        Pin pin(*this);
         Token* saved = t;
         if (TryExpand()) {
           t = saved;
@@ -192,6 +191,7 @@ bool Parser::TryExpand() {
   }
   if (la->depth == 0 && pumpNesting == 0)
     nestingReported = false;
+  Pin pin(*this);
   return MacroExpand(macro);
 }
 

@@ -10,15 +10,19 @@ namespace {
 class ScannerSource : public CTokenStream::Source {
 public:
   ScannerSource(PChunkData data, TokenArena& arena) : scanner(data, arena) {}
-  Token* pull(TokenArena&) override {
+  bool fill(CTokenStream& stream, CTokenIterator at) override {
     if (done)
-      return nullptr;
-    Token* t = scanner.Scan();
-    done = t->kind == 0;
-    return t;
+      return false;
+    for (int i = 0; i < kBatch && !done; ++i) {
+      Token* t = scanner.Scan();
+      stream.insertBefore(at, t);
+      done = t->kind == 0;
+    }
+    return true;
   }
 
 private:
+  static constexpr int kBatch = 32;
   Scanner scanner;
   bool done = false;
 };
@@ -59,10 +63,9 @@ Token* CTokenStream::addSource(std::unique_ptr<Source> source, CTokenIterator at
 Token* CTokenStream::pullAt(Token* marker) {
   while (marker->kind == kMarkerKind) {
     size_t slot = size_t(marker->line);
-    if (Token* t = sources[slot]->pull(locals)) {
-      link(t, marker);
-      return t;
-    }
+    Token* before = marker->prev;
+    if (sources[slot]->fill(*this, marker))
+      return before->next;
     sources[slot].reset();
     freeSources.push_back(int(slot));
     Token* next = marker->next;
@@ -77,12 +80,6 @@ void CTokenStream::collapse(CTokenIterator from, CTokenIterator to) {
     return;
   from->deleted = true;
   for (Token* t = from->next; t != to; t = from->next)
-    recycle(t);
-}
-
-void CTokenStream::reclaimBefore(const Token* keep, const Token* orKeep) {
-  for (Token* t = head.next; t != keep && t != orKeep && t != &head && t->kind != 0 && t->kind != kMarkerKind;
-       t = head.next)
     recycle(t);
 }
 

@@ -22,11 +22,13 @@ using CTokenIterator = Token*;
 
 class CTokenStream {
 public:
-  // Tokens made on demand; null once the source is exhausted.
+  // Tokens made on demand, a few at a time.
   class Source {
   public:
     virtual ~Source() = default;
-    virtual Token* pull(TokenArena& arena) = 0;
+    // Links its next tokens, made in the stream's arena, in front of at;
+    // false when it had none left.
+    virtual bool fill(CTokenStream& stream, CTokenIterator at) = 0;
   };
   struct Lazy {};
 
@@ -76,10 +78,17 @@ public:
   // it. The caller holds no position or token in (from, to): positions are
   // taken from tokens already read, and a call starts at the newest of them.
   void collapse(CTokenIterator from, CTokenIterator to);
-  // Gives every token in front of keep (or orKeep, whichever comes first)
-  // back to the arena. Only for a reader that holds no position but those and
-  // what follows them.
-  void reclaimBefore(const Token* keep, const Token* orKeep);
+  // Gives every token in front of keep back to the arena. keep is in the
+  // list, and the reader holds no position in front of it.
+  void reclaimBefore(Token* keep) {
+    Token* first = head.next;
+    if (first == keep)
+      return;
+    Token* last = keep->prev;
+    head.next = keep;
+    keep->prev = &head;
+    locals.recycle(first, last);
+  }
   // Gives one token that nothing reaches back to the arena.
   void recycle(Token* t) {
     unlink(t);
@@ -144,7 +153,7 @@ public:
     prev = curr;
   }
   // Gives back everything read before keep (see CTokenStream::reclaimBefore).
-  void reclaimBefore(const Token* keep) { stream->reclaimBefore(keep, curr); }
+  void reclaimBefore(Token* keep) { stream->reclaimBefore(keep); }
 
   std::unique_ptr<CTokenStream> stream;
   CTokenIterator curr;

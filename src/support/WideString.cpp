@@ -196,9 +196,17 @@ std::string getBaseDirectory(const std::string& path) {
 }
 
 wstring decimal(int value) {
-  char buf[16];
-  int n = std::snprintf(buf, sizeof buf, "%d", value);
-  return getwstring(std::string_view(buf, n));
+  wchar buf[12];
+  wchar* end = buf + sizeof buf / sizeof *buf;
+  wchar* p = end;
+  // Negated as unsigned, so INT_MIN has its digits too.
+  unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+  do
+    *--p = wchar(u'0' + magnitude % 10);
+  while (magnitude /= 10);
+  if (value < 0)
+    *--p = u'-';
+  return wstring(p, end);
 }
 
 } // namespace Tolvex
