@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "lex/TokenKinds.h"
+#include "support/TestSupport.h"
 
 using namespace Tolvex;
 
@@ -230,6 +232,86 @@ TEST(TokenStreamEdit, AppendAndPopBack) {
   body.append(body.locals.copy(s->begin()));
   EXPECT_EQ(texts(body), (W{u"a", u" ", u"b", u"a"}));
   EXPECT_EQ(textsBackward(body), texts(body));
+}
+
+// A source that hands out the given texts, two per fill.
+class Texts : public CTokenStream::Source {
+public:
+  explicit Texts(std::vector<wstring> texts) : texts(std::move(texts)) {}
+  bool fill(CTokenStream& stream, CTokenIterator at) override {
+    if (next == texts.size())
+      return false;
+    for (int i = 0; i < 2 && next < texts.size(); ++i) {
+      Token* t = stream.locals.make();
+      t->kind = _ident;
+      t->setText(texts[next++]);
+      stream.insertBefore(at, t);
+    }
+    return true;
+  }
+
+private:
+  std::vector<wstring> texts;
+  size_t next = 0;
+};
+
+// A lazy file reads like a scanned one, and a reader that gives back what it
+// has read keeps a list of a few tokens however long the file is.
+TEST(TokenStreamLazy, ReadsLikeAScanAndHoldsOnlyTheWorkingSet) {
+  std::string text;
+  for (int i = 0; i < 5000; ++i)
+    text += "mov r" + std::to_string(i) + ", 1 // c\n";
+  Tolvex::testing::TempFile file(text);
+  CTokenStream eager(file.name());
+  CTokenStreamScanner sc(new CTokenStream(file.name(), CTokenStream::Lazy{}));
+  size_t longest = 0;
+  CTokenIterator want = eager.begin();
+  for (Token* t = sc.Scan();; t = sc.Scan(), want = want->next) {
+    ASSERT_EQ(t->text(), want->text());
+    ASSERT_EQ(t->kind, want->kind);
+    ASSERT_EQ(t->line, want->line);
+    if (t->kind == _EOF)
+      break;
+    sc.reclaimBefore(t);
+    size_t held = 0;
+    for (CTokenIterator it = sc.stream->begin(); it != sc.stream->end(); it = it->next)
+      ++held;
+    longest = std::max(longest, held);
+  }
+  EXPECT_LT(longest, 40u);
+  EXPECT_LT(sc.stream->tokensMade(), 200u); // recycled tokens are made again
+}
+
+// Tokens spliced in front of the cursor while a source still has tokens to
+// give come before them, as if the source had been read whole.
+TEST(TokenStreamLazy, SourcesKeepTheirPlaceAmongSplices) {
+  CTokenStreamScanner sc(new CTokenStream(u"a b", 3));
+  Token* a = sc.Scan();
+  Token* marker = sc.stream->addSource(std::make_unique<Texts>(W{u"1", u"2", u"3"}), sc.curr);
+  sc.curr = sc.stream->materialize(marker);
+  EXPECT_EQ(sc.Scan()->text(), u"1");
+  sc.curr = sc.stream->insertCopy(sc.curr, a); // in front of "2", made already; "3" is not
+  std::vector<wstring> read;
+  for (Token* t = sc.Scan(); t->kind != _EOF; t = sc.Scan())
+    read.push_back(wstring(t->text()));
+  EXPECT_EQ(read, (W{u"a", u"2", u"3", u" ", u"b"}));
+  EXPECT_EQ(textsBackward(*sc.stream), texts(*sc.stream)); // the spent marker left the list
+}
+
+// A consumed stretch leaves only its first token, flagged; the others are
+// made again by the next tokens the arena hands out.
+TEST(TokenStreamCollapse, KeepsTheFirstTokenAndRecyclesTheRest) {
+  auto s = scanned(u"M(x) y");
+  CTokenIterator name = nth(*s, 0), inner = nth(*s, 2), y = nth(*s, 5);
+  s->collapse(name, y);
+  EXPECT_EQ(texts(*s), (W{u"~M", u"y", u""}));
+  EXPECT_EQ(textsBackward(*s), texts(*s));
+  std::vector<Token*> made;
+  for (int i = 0; i < 4; ++i)
+    made.push_back(s->locals.make());
+  EXPECT_NE(std::find(made.begin(), made.end(), inner), made.end());
+  s->collapse(y, y);
+  EXPECT_FALSE(y->deleted);
 }
 
 } // namespace
