@@ -60,7 +60,11 @@ public:
   void recycle(Token* first, Token* last) {
     last->next = spare;
     spare = first;
+    ++recycled;
   }
+  // Changes whenever a token is given back, so a record of tokens can tell
+  // whether all of them are still what they were.
+  size_t recycles() const { return recycled; }
   size_t count() const { return made - left; } // tokens carved, recycled ones included
   // Sizes a new arena's first block for about n tokens (a hint from the text size).
   void reserve(size_t n) {
@@ -116,6 +120,7 @@ private:
   size_t current = 0; // the block top points into
   Token* top = nullptr;
   Token* spare = nullptr; // recycled tokens, linked through next
+  size_t recycled = 0;
   size_t left = 0;
   size_t made = 0;
 };

@@ -1,6 +1,8 @@
 // Multi-line macros and the one expansion mechanism every macro kind uses:
 // the call is flagged deleted and copies of the body, with the arguments
 // substituted, are spliced into the token stream in front of the reader.
+#include <algorithm>
+
 #include "driver/Options.h"
 #include "lex/Scanner.h"
 #include "parse/Parser.h"
@@ -111,16 +113,18 @@ void Parser::MacroText(CTokenIterator& txtend) {
 // Collects the arguments of a call from "(" to the matching ")". Macros in
 // them are expanded while they are read; "@@" shields the next token. Each
 // argument is the stretch of the input stream that holds it.
-void Parser::MacroParams(std::vector<ArgRange>& params) {
+Token* Parser::MacroParams(std::vector<ArgRange>& params, ReadingCounts& atClose) {
   Expect(_lpar);
   CTokenIterator start = scanner->prev;
   int brackets = 0;
   for (;;) {
+    if (la == refusedCall.name && PassRefusedCall())
+      continue;
     CTokenIterator cur = scanner->prev;
     switch (la->kind) {
     case _EOF:
       Get();
-      return;
+      return nullptr;
     case _atat:
       skipMacro = true;
       Get();
@@ -138,15 +142,19 @@ void Parser::MacroParams(std::vector<ArgRange>& params) {
       Get();
       ++brackets;
       break;
-    case _rpar:
+    case _rpar: {
+      Token* close = la;
+      if (brackets == 0)
+        atClose = reading;
       Get();
       if (brackets == 0) {
         if (cur != start)
           params.push_back(ArgRange{start, cur});
-        return;
+        return close;
       }
       --brackets;
       break;
+    }
     default:
       Get();
       break;
@@ -198,12 +206,14 @@ bool Parser::MacroExpand(PMacro macro) {
   Token* name = la;
   int n = uniqueMacro++;
   ++pumpNesting;
+  ReadingCounts before = reading, atClose;
+  Token* close = nullptr;
   Get();
   if (la->kind == _whitespace)
     Get();
   std::vector<ArgRange> params;
   if (macro->hasParams && la->kind == _lpar) {
-    MacroParams(params);
+    close = MacroParams(params, atClose);
     after = scanner->prev;
   }
   --pumpNesting;
@@ -211,6 +221,7 @@ bool Parser::MacroExpand(PMacro macro) {
   if (spliceLimitReported) {
     // Past the limit every expansion is refused: the arguments are not needed.
     name->depth = kNoExpand;
+    RecordRefusedCall(name, close, before, atClose);
     return true;
   }
   RescanArguments(params);
@@ -225,8 +236,13 @@ bool Parser::MacroExpand(PMacro macro) {
     count += action < 0 ? 1 : size_t(action) < argCount ? argEnd(action) - argBegin(action) : 0;
   if (!ReserveSplice(count)) {
     name->depth = kNoExpand;
+    RecordRefusedCall(name, close, before, atClose);
     return true;
   }
+  // The call's own line ends are gone with it; those it passes on come back
+  // in the expansion and are read there.
+  reading.lastNewline = before.lastNewline;
+  reading.newlines = before.newlines;
 
   scanner->stream->collapse(start, after);
   uint16_t depth = uint16_t(name->depth + 1);
@@ -250,6 +266,47 @@ bool Parser::MacroExpand(PMacro macro) {
       c->setText(label);
     }
   }
+  return true;
+}
+
+void Parser::RecordRefusedCall(Token* name, Token* close, const ReadingCounts& before,
+                               const ReadingCounts& atClose) {
+  refusedCall.name = nullptr;
+  if (!close || atClose.dropped != before.dropped || atClose.directives != before.directives ||
+      atClose.errors != before.errors)
+    return;
+  refusedCall.name = name;
+  refusedCall.close = close;
+  refusedCall.delivered = atClose.delivered - before.delivered;
+  refusedCall.lastNewline = atClose.newlines != before.newlines ? atClose.lastNewline : nullptr;
+  refusedCall.recycles = scanner->stream->locals.recycles();
+  refusedCall.skipWhiteSpace = skipWhiteSpace;
+  refusedCall.skipNewLine = skipNewLine;
+  refusedCall.skipConditionals = skipConditionals;
+  refusedCall.active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
+}
+
+// la is the name of the call just refused, delivered again. Reading on to its
+// ")" would move the location to the same line end and deliver its tokens
+// again (at least "(" and ")", so the syntax-error distance ends up past its
+// threshold either way), as long as nothing has changed since: no token given
+// back, the same reading flags.
+bool Parser::PassRefusedCall() {
+  RefusedCall& call = refusedCall;
+  call.name = nullptr;
+  bool active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
+  if (call.recycles != scanner->stream->locals.recycles() || scanner->prev != la || skipMacro ||
+      call.skipWhiteSpace != skipWhiteSpace || call.skipNewLine != skipNewLine ||
+      call.skipConditionals != skipConditionals || call.active != active)
+    return false;
+  errDist += int(std::min<long long>(call.delivered, 1 << 30));
+  reading.delivered += call.delivered;
+  if (call.lastNewline)
+    MoveLocation(call.lastNewline);
+  la = call.close;
+  scanner->prev = call.close;
+  scanner->curr = scanner->stream->materialize(call.close->next);
+  Get(); // the ")" closes what the name opened: no bracket to count
   return true;
 }
 

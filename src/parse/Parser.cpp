@@ -81,11 +81,14 @@ void Parser::Get() {
       // Ordinary text in an active region: nothing to intercept.
       if (la->kind <= maxT && !(la->kind == _whitespace && skipWhiteSpace)) {
         ++errDist;
+        ++reading.delivered;
         return;
       }
     } else if (flags & kNewline && la->len > 0 && la->val[0] == u'\r') {
       la->setText(u"\n");
     }
+    if (flags & (kConditional | kEval | kRept))
+      ++reading.directives;
 
     if (!skipConditionals) {
       while (isConditionalKeyword(la->kind)) {
@@ -126,12 +129,14 @@ void Parser::Get() {
       }
     }
     if (la->kind == _newline)
-      MoveLocation();
+      MoveLocation(la);
     if (la->kind <= maxT && !(la->kind == _newline && skipNewLine) &&
         !(la->kind == _whitespace && skipWhiteSpace)) {
       ++errDist;
+      ++reading.delivered;
       return;
     }
+    ++reading.dropped;
     // A dropped token vanishes; t keeps describing the token consumed last.
     if (dummyToken != t) {
       dummyToken->kind = t->kind;
@@ -150,20 +155,23 @@ void Parser::Get() {
 // A token of inactive text that nobody holds goes straight back to the arena,
 // so a skipped region of any size costs no memory.
 void Parser::dropInactive() {
+  ++reading.dropped;
   if (pinned == 0 && la != t)
     scanner->recycleLast();
 }
 
 // The current location follows every line end the pump reads. A location
 // nobody else holds is updated in place rather than replaced.
-void Parser::MoveLocation() {
-  if (location && location.unique() && locationName == la->fileName) {
-    location->line = la->line;
-    location->col = la->col;
+void Parser::MoveLocation(const Token* newline) {
+  reading.lastNewline = newline;
+  ++reading.newlines;
+  if (location && location.unique() && locationName == newline->fileName) {
+    location->line = newline->line;
+    location->col = newline->col;
     return;
   }
-  location = PLocation(new CLocation{la->fileName->text, la->line, la->col});
-  locationName = la->fileName;
+  location = PLocation(new CLocation{newline->fileName->text, newline->line, newline->col});
+  locationName = newline->fileName;
 }
 
 // Looks up the identifier in la and expands it. Refused expansions leave the
@@ -235,6 +243,7 @@ bool Parser::StartOf(int s) const {
 }
 
 void Parser::SynErr(int n) {
+  ++reading.errors;
   if (errDist >= minErrDist)
     errors->SynErr(location, la->text(), la->line, la->col, n);
   errDist = 0;

@@ -44,6 +44,18 @@ public:
   static constexpr int maxT = kMaxT;
   static constexpr int _ccomment = Tolvex::_ccomment;
 
+  // What the pump has done, counted so that a stretch of text it has read
+  // once can be passed over later with the same effect (RefusedCall).
+  struct ReadingCounts {
+    long long delivered = 0;  // tokens handed to a rule
+    long long dropped = 0;    // tokens dropped: skipped text, comments
+    long long directives = 0; // conditional, "--eval" and "--rept" keywords met
+    long long errors = 0;     // syntax errors
+    long long newlines = 0;
+    const Token* lastNewline = nullptr;
+  };
+  ReadingCounts reading;
+
   explicit Parser(CTokenStreamScanner* scanner);
   ~Parser();
   Parser(const Parser&) = delete;
@@ -152,7 +164,9 @@ public:
   struct ArgRange {
     CTokenIterator begin, end;
   };
-  void MacroParams(std::vector<ArgRange>& params);
+  // Returns the ")" that closed the list, or null at end of file, with what
+  // the pump had done when it was reached.
+  Token* MacroParams(std::vector<ArgRange>& params, ReadingCounts& atClose);
   void RescanArguments(const std::vector<ArgRange>& params);
   bool MacroExpand(PMacro macro);
 
@@ -166,7 +180,7 @@ public:
   void DoInclude();
 
 private:
-  void MoveLocation();
+  void MoveLocation(const Token* newline);
   void dropInactive();
   bool mayBeMacro(wstring_view name) const {
     for (const PMacroScope& scope : scopeStack)
@@ -201,6 +215,22 @@ private:
   int exprDepth = 0;         // nesting of the expression rules now active
   bool exprDepthReported = false;
   int pumpNesting = 0;       // interceptions now active on the stack
+  // A call refused after its arguments were read (past the expansion limit)
+  // leaves its text in place, and the enclosing argument list reads it
+  // again. When reading it had no effect but deliveries and line ends, the
+  // enclosing list passes over it in one step instead: nested calls past
+  // the limits then cost time in proportion to their text, not its square.
+  struct RefusedCall {
+    const Token* name = nullptr;
+    Token* close = nullptr;          // its ")"
+    long long delivered = 0;         // tokens delivered after the name up to ")"
+    const Token* lastNewline = nullptr;
+    size_t recycles = 0;             // the arena's count when recorded
+    bool skipWhiteSpace = false, skipNewLine = false, skipConditionals = false, active = false;
+  } refusedCall;
+  void RecordRefusedCall(Token* name, Token* close, const ReadingCounts& before,
+                         const ReadingCounts& atClose);
+  bool PassRefusedCall();
   // Rules now active that hold positions in the input stream. While none
   // does, the pump gives what has been read back to the stream's arena.
   int pinned = 0;
