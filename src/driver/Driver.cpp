@@ -145,6 +145,8 @@ bool readCommandLine(RunState& run, int argc, const char* const* argv) {
       if (i + 1 >= argc)
         commandLineError("Error: missing -i path\n");
       options.includePaths.push_back(argv[++i]);
+    } else if (arg.substr(0, 14) == "--line-format=") {
+      readLineFormat(arg.substr(14));
     } else if (arg == "-outfile") {
       if (i + 1 >= argc)
         commandLineError("Error: missing -outfile filename\n");
@@ -157,8 +159,6 @@ bool readCommandLine(RunState& run, int argc, const char* const* argv) {
       // Asked for on purpose, so they go to standard output.
       arg == "--help" ? writeUsage(stdoutWriter()) : writeVersion(stdoutWriter());
       return false;
-    } else if (arg.substr(0, 14) == "--line-format=") {
-      readLineFormat(arg.substr(14));
     } else if (arg == "-" && i == argc - 1) {
       options.readStdin = true;
       run.infile = kStdinName;
