@@ -102,14 +102,16 @@ void readLineFormat(std::string_view form) {
 }
 
 // Standard input is read to its end before the run, then decoded like a
-// file. Reading stops at the size limit, which the loader then refuses.
+// file. An input that reaches the size limit is refused as a file would be,
+// without reading the rest (or anything, when a large file was redirected).
 void readStandardInput() {
-  std::string bytes;
+  const char* tooLarge = "Error: file '<stdin>' is too large (2 GiB or more)\n";
   struct stat info;
   if (::fstat(0, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= kMaxSourceBytes)
-    bytes.resize(size_t(kMaxSourceBytes)); // a redirected file: no need to read it
+    commandLineError(tooLarge);
+  std::string bytes;
   char chunk[1 << 16];
-  while (bytes.size() < size_t(kMaxSourceBytes)) {
+  for (;;) {
     ssize_t n = ::read(0, chunk, sizeof chunk);
     if (n == 0)
       break;
@@ -118,6 +120,8 @@ void readStandardInput() {
     if (n < 0)
       commandLineError("Error: can't read file '<stdin>'\n");
     bytes.append(chunk, size_t(n));
+    if (bytes.size() >= size_t(kMaxSourceBytes))
+      commandLineError(tooLarge);
   }
   setStandardInput(std::move(bytes));
 }

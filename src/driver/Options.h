@@ -24,7 +24,8 @@ struct TolvOptions {
   std::string targetFile;   // make target named after -md
   std::vector<std::string> includePaths;
   OutputFile* depfile = nullptr; // null: no dependency file
-  std::vector<std::string> depOrder; // with -mp, each dependency once, in order
+  // With -mp, each dependency once, in order of inclusion.
+  std::vector<std::string> depOrder;
   std::unordered_set<std::string> depSeen;
 };
 

@@ -54,14 +54,14 @@ CChunkData::CChunkData(const wstring& filename, int includeDepth) {
   std::string narrow = getstring(filename);
   bool isStdin = hasStdin && includeDepth == 0 && filename == kStdinName;
   FILE* f = isStdin ? nullptr : std::fopen(narrow.c_str(), "rb");
-  struct stat info{};
+  struct stat info {};
   if (f && (fstat(fileno(f), &info) != 0 || S_ISDIR(info.st_mode))) {
     std::fclose(f);
     f = nullptr;
   }
   if (!f && !isStdin)
     fail("Error: can't open file '", filename, "'\n", false);
-  long long size = isStdin ? (long long)stdinBytes.size() : S_ISREG(info.st_mode) ? info.st_size : 0;
+  long long size = isStdin ? static_cast<long long>(stdinBytes.size()) : S_ISREG(info.st_mode) ? info.st_size : 0;
   if (size >= kMaxSourceBytes) {
     if (f)
       std::fclose(f);
