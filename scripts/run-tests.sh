@@ -10,6 +10,7 @@ command -v cmake >/dev/null || need+=(cmake)
 command -v ninja >/dev/null || need+=(ninja-build)
 command -v llvm-config-14 >/dev/null || need+=(llvm-14-tools)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev libgmock-dev)
+command -v nasm >/dev/null || need+=(nasm) # the line-marker tests assemble with it
 if [ ${#need[@]} -gt 0 ]; then
   echo "installing: ${need[*]}"
   apt-get update -qq && apt-get install -y -qq "${need[@]}"

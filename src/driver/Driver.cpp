@@ -1,13 +1,16 @@
 #include "driver/Driver.h"
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "diag/Fatal.h"
 #include "driver/Options.h"
 #include "parse/Parser.h"
+#include "source/ChunkBuffer.h"
 
 namespace Tolvex {
 
@@ -48,8 +51,11 @@ void writeUsage(ByteWriter& w) {
   w.writeBytes("     -o <filename>       - Specify outpuf filename\n");
   w.writeBytes("     -outfile <filename> - Specify outpuf filename\n");
   w.writeBytes("     -md <filename>      - Output include dependencies to a file\n");
+  w.writeBytes("     -mp                 - With -md, add an empty rule for each dependency\n");
+  w.writeBytes("     --line-format=<form> - Line markers as gnu, nasm or tolvex (implies -line)\n");
   w.writeBytes("     -D<define>[=value]  - Define a macro value\n");
   w.writeBytes("     -i <path>           - Includes search path\n");
+  w.writeBytes("     -                   - As <input>: read standard input\n");
   w.flush();
 }
 
@@ -83,6 +89,43 @@ void openOutput(RunState& run, const std::string& name) {
   run.isOutfileOpen = true;
 }
 
+void readLineFormat(std::string_view form) {
+  if (form == "gnu")
+    options.lineFormat = LineFormat::gnu;
+  else if (form == "nasm")
+    options.lineFormat = LineFormat::nasm;
+  else if (form == "tolvex")
+    options.lineFormat = LineFormat::tolvex;
+  else
+    commandLineError("Error: unknown line format '", form, "'\n");
+  options.outputLines = true;
+}
+
+// Standard input is read to its end before the run, then decoded like a
+// file. An input that reaches the size limit is refused as a file would be,
+// without reading the rest (or anything, when a large file was redirected).
+void readStandardInput() {
+  const char* tooLarge = "Error: file '<stdin>' is too large (2 GiB or more)\n";
+  struct stat info;
+  if (::fstat(0, &info) == 0 && S_ISREG(info.st_mode) && info.st_size >= kMaxSourceBytes)
+    commandLineError(tooLarge);
+  std::string bytes;
+  char chunk[1 << 16];
+  for (;;) {
+    ssize_t n = ::read(0, chunk, sizeof chunk);
+    if (n == 0)
+      break;
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      commandLineError("Error: can't read file '<stdin>'\n");
+    bytes.append(chunk, size_t(n));
+    if (bytes.size() >= size_t(kMaxSourceBytes))
+      commandLineError(tooLarge);
+  }
+  setStandardInput(std::move(bytes));
+}
+
 // False when the command line asked for help or the version, which is all
 // the run does.
 bool readCommandLine(RunState& run, int argc, const char* const* argv) {
@@ -100,10 +143,14 @@ bool readCommandLine(RunState& run, int argc, const char* const* argv) {
       if (!run.deps.open(depName))
         commandLineError("Error: can't open dep file '", depName, "'\n");
       options.depfile = &run.deps;
+    } else if (arg == "-mp") {
+      options.phonyTargets = true;
     } else if (arg == "-i") {
       if (i + 1 >= argc)
         commandLineError("Error: missing -i path\n");
       options.includePaths.push_back(argv[++i]);
+    } else if (arg.substr(0, 14) == "--line-format=") {
+      readLineFormat(arg.substr(14));
     } else if (arg == "-outfile") {
       if (i + 1 >= argc)
         commandLineError("Error: missing -outfile filename\n");
@@ -116,19 +163,24 @@ bool readCommandLine(RunState& run, int argc, const char* const* argv) {
       // Asked for on purpose, so they go to standard output.
       arg == "--help" ? writeUsage(stdoutWriter()) : writeVersion(stdoutWriter());
       return false;
+    } else if (arg == "-" && i == argc - 1) {
+      options.readStdin = true;
+      run.infile = kStdinName;
     } else if (arg.substr(0, 1) == "-" || i != argc - 1) {
       commandLineError("Error: unknown option ", arg, "\n");
     } else {
       run.infile = getwstring(arg);
     }
   }
+  if (options.phonyTargets && !options.depfile)
+    commandLineError("Error: -mp needs -md\n");
   return true;
 }
 
 // Writing the output over the input would destroy it before it is read.
 void refuseOutputOverInput(const RunState& run) {
   struct stat in, out;
-  if (!run.isOutfileOpen || run.infile.empty())
+  if (!run.isOutfileOpen || run.infile.empty() || options.readStdin)
     return;
   std::string inName = getstring(run.infile);
   if (::stat(inName.c_str(), &in) == 0 && ::stat(options.outputFile.c_str(), &out) == 0 &&
@@ -152,7 +204,7 @@ bool finishOutputs(RunState& run) {
     ok = false;
   }
   if (options.depfile) {
-    options.depfile->writer().put('\n');
+    finishDependencies();
     if (!run.deps.commit()) {
       err().writeBytes("Error: can't write dep file '");
       err().write(getwstring(run.deps.path()));
@@ -172,6 +224,7 @@ void resetRunState() {
   Parser::scopeStack.clear();
   textStore().clear();
   stdoutWriter().clearError();
+  clearStandardInput();
 }
 
 int run(RunState& state, int argc, const char* const* argv) {
@@ -183,6 +236,8 @@ int run(RunState& state, int argc, const char* const* argv) {
   if (!readCommandLine(state, argc, argv))
     return 0;
   refuseOutputOverInput(state);
+  if (options.readStdin)
+    readStandardInput();
 
   if (options.depfile) {
     ByteWriter& dep = options.depfile->writer();
@@ -236,6 +291,7 @@ int runTolvex(int argc, const char* const* argv) {
   stdoutWriter().flush();
   Parser::scopeStack.clear();
   textStore().clear();
+  clearStandardInput();
   return status;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "driver/OutputFile.h"
@@ -9,18 +10,32 @@
 
 namespace Tolvex {
 
+// How -line markers are written: this tool's own form, or one an assembler reads.
+enum class LineFormat { tolvex, gnu, nasm };
+
 struct TolvOptions {
   int outputAsm = 1;        // output level: text is written while it is 1 or more
   bool outputLines = false; // -line: write line markers
+  LineFormat lineFormat = LineFormat::tolvex;
+  bool phonyTargets = false; // -mp: an empty rule per dependency
+  bool readStdin = false;    // the input is "-"
   bool makeDeps = false;
   std::string outputFile;
   std::string targetFile;   // make target named after -md
   std::vector<std::string> includePaths;
   OutputFile* depfile = nullptr; // null: no dependency file
+  // With -mp, each dependency once, in order of inclusion.
+  std::vector<std::string> depOrder;
+  std::unordered_set<std::string> depSeen;
 };
 
 extern TolvOptions options;
 // Where preprocessed text goes: standard output or the -o file.
 extern ByteWriter* ofile;
+
+// Adds a found file to the dependency file's rule (options.depfile is set).
+void addDependency(const std::string& path);
+// Ends the rule, followed with -mp by an empty rule for each dependency.
+void finishDependencies();
 
 } // namespace Tolvex

@@ -7,6 +7,42 @@ namespace Tolvex {
 TolvOptions options;
 ByteWriter* ofile = nullptr;
 
+namespace {
+
+// "--line 2 m.asm", or the same in a form the assembler reads: GNU as takes
+// the C preprocessor's marker, NASM a %line that counts the next line as
+// N+1.
+void writeLineMarker(ByteWriter& out, int line, wstring_view file) {
+  switch (options.lineFormat) {
+  case LineFormat::tolvex:
+    out.writeBytes("--line ");
+    out.writeInt(line);
+    out.put(' ');
+    out.write(file);
+    break;
+  case LineFormat::gnu:
+    out.writeBytes("# ");
+    out.writeInt(line);
+    out.writeBytes(" \"");
+    for (wchar c : file) {
+      if (c == u'\\' || c == u'"')
+        out.put('\\');
+      out.write(&c, 1);
+    }
+    out.put('"');
+    break;
+  case LineFormat::nasm:
+    out.writeBytes("%line ");
+    out.writeInt(line - 1);
+    out.writeBytes("+1 ");
+    out.write(file);
+    break;
+  }
+  out.put('\n');
+}
+
+} // namespace
+
 // Keeps track of the source line the output has reached, so that with -line a
 // marker is written whenever the output stops following the source.
 void Parser::oAsm(int level, wstring_view text) {
@@ -19,13 +55,8 @@ void Parser::oAsm(int level, wstring_view text) {
     if (t->fileName != outFileName || t->line != outLine) {
       outFileName = t->fileName;
       outLine = t->line;
-      if (options.outputLines) {
-        out.writeBytes("--line ");
-        out.writeInt(outLine);
-        out.put(' ');
-        out.write(outFileName->text);
-        out.put('\n');
-      }
+      if (options.outputLines)
+        writeLineMarker(out, outLine, outFileName->text);
     }
   }
   // Line breaks are counted in the same pass that copies the text; a

@@ -1,7 +1,9 @@
 // An output file that is replaced only by a complete run: text goes to a
 // temporary file beside it, renamed into place by commit(). Devices and pipes
 // (/dev/null, /dev/full, a FIFO) are written directly, since they cannot be
-// replaced.
+// replaced. A symbolic link is written through: its final target is
+// replaced. SIGINT, SIGTERM and SIGHUP remove the temporaries while any
+// exist, then end the run by the same signal.
 #pragma once
 
 #include <string>
@@ -29,9 +31,11 @@ public:
 
 private:
   ByteWriter out;
-  std::string target;
-  std::string temp; // empty when writing the target directly
+  std::string target; // as given, for messages
+  std::string dest;   // target with symbolic links followed
+  std::string temp;   // empty when writing the target directly
   int fd = -1;
+  int slot = -1; // the interrupt handler's record of temp, if any
 };
 
 } // namespace Tolvex

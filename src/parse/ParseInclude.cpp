@@ -57,6 +57,8 @@ void Parser::DoInclude() {
     err.write(filename);
     err.writeBytes("'\n");
     err.flush();
+    // The output lacks the file: the run must not look like a success.
+    ++cerrors->errCount;
   } else if (depth > kMaxIncludeDepth) {
     // Once is enough: a cycle would report it at every turn.
     if (!includeDepthReported)
@@ -70,11 +72,8 @@ void Parser::DoInclude() {
     for (Token* tk = file.Scan(); tk->kind != _EOF; tk = file.Scan())
       includeTokens.push_back(tk);
     if (ReserveSplice(static_cast<long long>(includeTokens.size()))) {
-      if (options.depfile) {
-        ByteWriter& dep = options.depfile->writer();
-        dep.writeBytes(" \\\n  ");
-        dep.writeBytes(found);
-      }
+      if (options.depfile)
+        addDependency(found);
       for (Token* tk : includeTokens)
         scanner->stream->insertBefore(end, tk);
     }

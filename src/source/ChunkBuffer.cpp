@@ -12,7 +12,8 @@ namespace Tolvex {
 
 namespace {
 
-constexpr long long kMaxSourceBytes = 0x7FFFFFFFLL; // positions are int
+std::string stdinBytes;
+bool hasStdin = false;
 
 [[noreturn]] void fail(const char* before, const wstring& name, const char* after, bool toStdout) {
   ByteWriter& w = toStdout ? stdoutWriter() : stderrWriter();
@@ -39,22 +40,37 @@ template <class B> const wchar* decodeAll(B* b, int& len) {
 
 } // namespace
 
+void setStandardInput(std::string bytes) {
+  hasStdin = true;
+  stdinBytes = std::move(bytes);
+}
+
+void clearStandardInput() {
+  hasStdin = false;
+  std::string().swap(stdinBytes);
+}
+
 CChunkData::CChunkData(const wstring& filename, int includeDepth) {
   std::string narrow = getstring(filename);
-  FILE* f = std::fopen(narrow.c_str(), "rb");
-  struct stat info;
+  bool isStdin = hasStdin && includeDepth == 0 && filename == kStdinName;
+  FILE* f = isStdin ? nullptr : std::fopen(narrow.c_str(), "rb");
+  struct stat info {};
   if (f && (fstat(fileno(f), &info) != 0 || S_ISDIR(info.st_mode))) {
     std::fclose(f);
     f = nullptr;
   }
-  if (!f)
+  if (!f && !isStdin)
     fail("Error: can't open file '", filename, "'\n", false);
-  if (S_ISREG(info.st_mode) && info.st_size >= kMaxSourceBytes) {
-    std::fclose(f);
+  long long size = isStdin ? static_cast<long long>(stdinBytes.size()) : S_ISREG(info.st_mode) ? info.st_size : 0;
+  if (size >= kMaxSourceBytes) {
+    if (f)
+      std::fclose(f);
     fail("Error: file '", filename, "' is too large (2 GiB or more)\n", false);
   }
   fileName = textStore().name(filename, includeDepth);
-  Buffer* buffer = new Buffer(f, false);
+  Buffer* buffer = isStdin ? new Buffer(stdinBytes.data(), int(size)) : new Buffer(f, false);
+  if (isStdin)
+    clearStandardInput();
   if (buffer->Buffer::Read() == 0xEF) {
     int b2 = buffer->Buffer::Read(), b3 = buffer->Buffer::Read();
     if (b2 != 0xBB || b3 != 0xBF) {

@@ -16,6 +16,14 @@
 
 namespace Tolvex {
 
+// The name standard input goes by in line markers and messages.
+inline const wstring kStdinName = u"<stdin>";
+constexpr long long kMaxSourceBytes = 0x7FFFFFFFLL; // positions are int
+// Hands over standard input, read to its end, to be loaded as kStdinName
+// through the same decoding as a file, once.
+void setStandardInput(std::string bytes);
+void clearStandardInput();
+
 class CChunkData {
 public:
   // Loads and decodes a file. A file that cannot be opened, is too large or

@@ -1,7 +1,7 @@
 // "Next to the including file" means the directory of the input file, not
 // the working directory, which is not searched at all.
 // RUN: rm -rf %t && split-file %s %t && cd %t
-// RUN: %tolvex -line src/main.asm > out 2> err
+// RUN: %tolvex -line src/main.asm > out 2> err; test $? = 2
 // RUN: diff -u expect out
 // RUN: diff -u expect.err err
 
@@ -19,3 +19,4 @@ y in cwd
 x in src
 //--- expect.err
 Error: could not find include file 'y.inc'
+tolvex - 1 error(s), 0 warning(s)

@@ -2,7 +2,7 @@
 // nested ones where they are met and repeated ones every time, each path
 // as found; files not found are left out.
 // RUN: rm -rf %t && split-file %s %t && cd %t
-// RUN: %tolvex -md deps.d obj.o -i inc main.asm > out 2> err
+// RUN: %tolvex -md deps.d obj.o -i inc main.asm > out 2> err; test $? = 2
 // RUN: diff -u expect.d deps.d
 
 //--- main.asm

@@ -1,7 +1,7 @@
 // A directory with the name looked for is not a file: the search goes on,
 // and if nothing else matches the file is missing.
 // RUN: rm -rf %t && split-file %s %t && cd %t
-// RUN: %tolvex -i inc1 -i inc2 main.asm > out 2> err
+// RUN: %tolvex -i inc1 -i inc2 main.asm > out 2> err; test $? = 2
 // RUN: diff -u expect out
 // RUN: diff -u expect.err err
 
@@ -19,3 +19,4 @@ x from inc2
 after
 //--- expect.err
 Error: could not find include file 'y.inc'
+tolvex - 1 error(s), 0 warning(s)

@@ -1,5 +1,6 @@
 // A file found nowhere is reported with the name looked for (macros
-// expanded), is not counted as an error, and the run goes on.
+// expanded), counts as an error (the output lacks it, so the run fails with
+// status 2), and the run goes on.
 // RUN: rm -rf %t && split-file %s %t && cd %t
 // RUN: %tolvex -i inc main.asm > out 2> err; echo "exit: $?" >> err
 // RUN: diff -u expect out
@@ -21,4 +22,5 @@ c
 //--- expect.err
 Error: could not find include file 'nothere.inc'
 Error: could not find include file 'sub/gone.inc'
-exit: 0
+tolvex - 2 error(s), 0 warning(s)
+exit: 2
