@@ -1,6 +1,7 @@
 // The run options read from the command line, and the output destinations.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct TolvOptions {
   std::string targetFile;   // make target named after -md
   std::vector<std::string> includePaths;
   OutputFile* depfile = nullptr; // null: no dependency file
+  bool trace = false;            // --trace
+  std::set<wstring, std::less<>> traceNames; // --trace=NAME,...: only these; empty traces all
+  bool dumpMacros = false;       // --dump-macros
+  bool gnuDiagnostics = false;   // --diagnostics=gnu
+  bool warnRedefine = false;     // -Wredefine
 };
 
 extern TolvOptions options;

@@ -23,6 +23,7 @@ void Parser::ConditionalKeyword() {
   bool activeParent = ifstack.empty() || ifstack.back() == 0;
   bool waiting = ifstack.empty() || ifstack.back() == 1;
   bool full = opens ? activeParent : waiting;
+  Place at = listener ? Place::of(la) : Place();
 
   directive = true;
   skipConditionals = true;
@@ -56,12 +57,16 @@ void Parser::ConditionalKeyword() {
   skipWhiteSpace = false;
   inConditional = false;
 
-  if (opens) {
+  if (opens)
     procIf(cond);
-    return;
-  }
-  if (ifstack.empty())
-    return;
+  else if (!ifstack.empty())
+    nextState(kind, cond);
+  if (listener)
+    listener->conditional(at, kind, cond, full, ifstack.empty() || ifstack.back() == 0);
+}
+
+// Where an "--elif", "--else" or "--endif" line takes the innermost group.
+void Parser::nextState(int kind, int cond) {
   int& state = ifstack.back();
   switch (kind) {
   case _telif:
@@ -163,6 +168,8 @@ void Parser::EvalOperator() {
   value.setText(wstring_view(textStore().copy(number), number.size()));
   markDeleted(start, end);
   scanner->curr = Splice(end, &value);
+  if (listener)
+    listener->eval(Place::of(start), cond);
 }
 
 // The conditional forms that reach the grammar only parse their line; hide

@@ -3,6 +3,7 @@
 // substituted, are spliced into the token stream in front of the reader.
 #include "driver/Options.h"
 #include "lex/Scanner.h"
+#include "observe/ExpansionChain.h"
 #include "parse/Parser.h"
 
 namespace Tolvex {
@@ -36,6 +37,7 @@ void Parser::MacroDirective() {
   MacroText(txtend);
   macro->body = PTokenStream(new CTokenStream(begin, txtend, _EOF));
   ChargeBody(*macro->body);
+  noteDefinition(start, *macro);
   scopeStack.back()->define(macro->id, macro);
 
   CloseBlock(start, kInvalidMacroDirective);
@@ -224,6 +226,7 @@ bool Parser::MacroExpand(PMacro macro) {
   }
 
   markDeleted(start, after);
+  Token* before = after->prev;
   uint16_t depth = uint16_t(name->depth + 1);
   wstring_view label;
   auto action = plan.begin();
@@ -245,6 +248,10 @@ bool Parser::MacroExpand(PMacro macro) {
       c->setText(label);
     }
   }
+  if (chain)
+    chain->enter(macro, name);
+  if (listener)
+    listener->expansion(Place::of(name), *macro, name, after, before->next, after);
   return true;
 }
 

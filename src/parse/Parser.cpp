@@ -5,6 +5,7 @@
 #include <array>
 
 #include "driver/Options.h"
+#include "observe/ExpansionChain.h"
 
 namespace Tolvex {
 
@@ -68,6 +69,8 @@ void Parser::Get() {
     do
       la = scanner->Scan();
     while (la->deleted && la->kind != _EOF);
+    if (chain)
+      chain->reach(la->depth);
     uint8_t flags = kPumpFlags[la->kind];
     bool active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
     if (!active && !(flags & (kConditional | kEval)) && la->kind != _EOF)
@@ -179,6 +182,34 @@ bool Parser::TryExpand() {
 
 void Parser::LimitError(int number, wstring_view message) {
   cerrors->error(location, CErrors::ErrNo(number), message);
+  if (listener)
+    listener->diagnostic(Diagnostic{Severity::error, number, message, errorPlace()});
+}
+
+void Parser::report(const Diagnostic& d) {
+  if (d.severity == Severity::error)
+    cerrors->error(location, CErrors::ErrNo(d.number), d.message);
+  else
+    cerrors->warning(location, CErrors::ErrNo(d.number), d.message);
+  if (listener)
+    listener->diagnostic(d);
+}
+
+Place Parser::errorPlace() const {
+  auto real = [](const Token* k) {
+    return k && k->fileName != SourceName::eof() && k->fileName != SourceName::unset();
+  };
+  if (real(la))
+    return Place::of(la);
+  if (real(t))
+    return Place::of(t);
+  Place p;
+  if (location) {
+    p.file = location->file;
+    p.line = location->line;
+    p.col = location->col;
+  }
+  return p;
 }
 
 bool Parser::ReserveSplice(long long n) {
@@ -217,8 +248,11 @@ bool Parser::StartOf(int s) const {
 }
 
 void Parser::SynErr(int n) {
-  if (errDist >= minErrDist)
+  if (errDist >= minErrDist) {
     errors->SynErr(location, la->text(), la->line, la->col, n);
+    if (listener)
+      listener->diagnostic(Diagnostic{Severity::error, n, Errors::synText(n, la->text()), errorPlace()});
+  }
   errDist = 0;
 }
 
