@@ -3,10 +3,13 @@
 // editor-format diagnostics).
 //
 // An expansion's text is spliced in at one depth above its call, and the
-// pump reads it before anything that follows the call, so the first token
-// read at a lower depth ends it. The records therefore form a stack of
-// strictly rising depths, bounded by the expansion depth limit; keeping it
-// costs a comparison per token read.
+// parser consumes it before anything that follows the call, so the first
+// token consumed at a lower depth ends it. Consumed, not looked at: a repeat
+// block reads past the end of the text around it before its copies are
+// spliced in there. The records form a stack of strictly rising depths,
+// bounded by the expansion depth limit; keeping it costs a comparison per
+// token consumed. An event at depth d lies inside the records of depth <= d;
+// deeper ones may be finished ones not yet dropped.
 #pragma once
 
 #include <set>
@@ -40,11 +43,18 @@ public:
   void enter(const PMacro& macro, const Token* name) {
     uint16_t depth = uint16_t(name->depth + 1);
     reach(name->depth);
-    bool traced = names.empty() || names.count(macro->id) > 0 || (!records.empty() && records.back().traced);
+    bool traced = names.empty() || names.count(macro->id) > 0 || inTraced(name->depth);
     records.push_back(Record{macro, name->fileName, name->line, name->col, depth, traced});
   }
-  // True inside an expansion that is traced, or when every event is.
-  bool inTraced() const { return names.empty() || (!records.empty() && records.back().traced); }
+  // True at a depth inside an expansion that is traced, or when every event is.
+  bool inTraced(int depth) const {
+    if (names.empty())
+      return true;
+    for (auto r = records.rbegin(); r != records.rend(); ++r)
+      if (r->depth <= depth)
+        return r->traced;
+    return false;
+  }
   const std::vector<Record>& open() const { return records; }
 
   static constexpr uint16_t kNoExpand = 0xFFFF;

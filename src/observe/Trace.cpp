@@ -23,8 +23,8 @@ const char* keywordName(int kind) {
 
 } // namespace
 
-bool Trace::start(const Place& at) {
-  if (lines > kMaxLines || !chain.inTraced())
+bool Trace::start(const Place& at, int filterDepth) {
+  if (lines > kMaxLines || !chain.inTraced(filterDepth))
     return false;
   if (++lines > kMaxLines) {
     out.writeBytes("tolvex: trace stopped after ");
@@ -45,7 +45,7 @@ bool Trace::start(const Place& at) {
 // those at its depth, including nested calls already replaced.
 void Trace::expansion(const Place& at, const CMacro& macro, const Token* name, const Token* callEnd,
                       const Token* text, const Token* textEnd) {
-  if (!start(at))
+  if (!start(at, at.depth + 1))
     return;
   line.add("expand ").add(macro.id);
   bool leading = true;

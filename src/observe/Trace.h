@@ -13,7 +13,7 @@ class Trace : public Listener {
 public:
   // A run writes at most this many lines; past it, one line says so. A
   // runaway expansion still ends at the run's limits, and the trace with it.
-  static constexpr long kMaxLines = 1000000;
+  static constexpr long kMaxLines = 200000;
 
   // chain decides which events are traced when names were given.
   Trace(ByteWriter& out, const ExpansionChain& chain) : out(out), chain(chain) {}
@@ -27,7 +27,9 @@ public:
 
 private:
   // Starts a line for an event at the place; false when it is not traced.
-  bool start(const Place& at);
+  // An expansion is judged by its own record, one deeper than its name.
+  bool start(const Place& at, int filterDepth);
+  bool start(const Place& at) { return start(at, at.depth); }
   void finish() { line.writeTo(out); }
 
   ByteWriter& out;

@@ -65,12 +65,12 @@ bool isConditionalKeyword(int kind) { return kPumpFlags[kind] & kConditional; }
 
 void Parser::Get() {
   t = la;
+  if (chain)
+    chain->reach(t->depth);
   for (;;) {
     do
       la = scanner->Scan();
     while (la->deleted && la->kind != _EOF);
-    if (chain)
-      chain->reach(la->depth);
     uint8_t flags = kPumpFlags[la->kind];
     bool active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
     if (!active && !(flags & (kConditional | kEval)) && la->kind != _EOF)

@@ -185,6 +185,7 @@ private:
   // The pump's conditional handlers, chosen by the keyword in la.
   void ConditionalKeyword();
   void nextState(int kind, int cond);
+  void conditionRead(int kind, int cond);
   void EvalOperator();
   bool TryExpand();
   // Counted errors for the limits, in the syntax-error line format.
@@ -220,6 +221,7 @@ private:
   // starts on the next line waits until the line's new state is in force:
   // run earlier, it would read the conditionals after it in the old state.
   bool inConditional = false;
+  Place conditionAt; // the keyword of the conditional line being read, for the listener
   long long splicedTokens = 0;
   std::vector<Token*> includeTokens; // an included file's tokens before they are linked in
   bool spliceLimitReported = false;
