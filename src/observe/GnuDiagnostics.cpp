@@ -25,8 +25,11 @@ void GnuDiagnostics::write(const Place& at, const char* severity, wstring_view m
     std::snprintf(tag, sizeof tag, " [%04X]", static_cast<unsigned>(number));
     text += getwstring(std::string(tag));
   }
-  // The message keeps its own line breaks (a syntax error at a line end
-  // quotes it), as the classic line does.
+  // One diagnostic, one line: a syntax error at a line end quotes the break,
+  // which is shown as \n.
+  wstring shown;
+  for (wchar c : text)
+    shown += c == u'\n' ? wstring(u"\\n") : c == u'\r' ? wstring(u"\\r") : wstring(1, c);
   out.write(at.file);
   out.put(':');
   out.writeInt(at.line);
@@ -35,7 +38,7 @@ void GnuDiagnostics::write(const Place& at, const char* severity, wstring_view m
   out.writeBytes(": ");
   out.writeBytes(severity);
   out.writeBytes(": ");
-  out.write(text);
+  out.write(shown);
   out.put('\n');
   if (previous) {
     if (previous->fromCommandLine()) {
