@@ -52,8 +52,14 @@ wstring CMacro::definedWhere() const {
 bool CMacro::sameDefinition(const CMacro& other) const {
   if (hasParams != other.hasParams || (hasParams && params != other.params))
     return false;
+  // Comments are passed over, and so are blanks that only comments follow.
   auto visible = [](CTokenIterator t, CTokenIterator end) {
-    while (t != end && t->kind > kMaxT)
+    CTokenIterator k = t;
+    while (k != end && (k->kind > kMaxT || k->kind == _whitespace))
+      k = k->next;
+    if (k == end)
+      return end;
+    while (t->kind > kMaxT)
       t = t->next;
     return t;
   };

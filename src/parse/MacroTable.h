@@ -30,7 +30,8 @@ public:
     definedCol = t->col;
   }
   // Same parameters (when a list is taken) and the same body tokens; blanks
-  // match blanks of any length and comments are passed over.
+  // match blanks of any length, and comments and the blanks before them at
+  // the end are passed over.
   bool sameDefinition(const CMacro& other) const;
 
   // What each body token becomes in an expansion: kCopy, kUniqueLabel, or
