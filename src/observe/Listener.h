@@ -28,8 +28,8 @@ struct Place {
   int depth = 0;
 
   static Place of(const Token* t) {
-    Place p{t->fileName, t->fileName->text, t->line, t->col, t->depth};
-    return p;
+    const SourceName* name = t->fileName ? t->fileName : SourceName::unset();
+    return Place{name, name->text, t->line, t->col, t->depth};
   }
 };
 

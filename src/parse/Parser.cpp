@@ -197,7 +197,7 @@ void Parser::report(const Diagnostic& d) {
 
 Place Parser::errorPlace() const {
   auto real = [](const Token* k) {
-    return k && k->fileName != SourceName::eof() && k->fileName != SourceName::unset();
+    return k && k->fileName && k->fileName != SourceName::eof() && k->fileName != SourceName::unset();
   };
   if (real(la))
     return Place::of(la);
