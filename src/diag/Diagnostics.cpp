@@ -60,6 +60,8 @@ void CErrors::fatal(wstring_view message) {
 }
 
 void CErrors::line(const PLocation& loc, const char* what, ErrNo eno, wstring_view message) {
+  if (!classicLines)
+    return;
   ByteWriter& w = stderrWriter();
   w.write(loc2str(loc));
   w.writeBytes(what);
@@ -86,11 +88,15 @@ wstring Errors::message(int n) {
   return u"error " + decimal(n);
 }
 
-void Errors::SynErr(const PLocation& location, wstring_view at, int, int, int n) {
+wstring Errors::synText(int n, wstring_view at) {
   wstring text = u"syntax error : " + message(n) + u" at \"";
   text += at;
   text += u'"';
-  cerrors->error(location, CErrors::ErrNo(n), text);
+  return text;
+}
+
+void Errors::SynErr(const PLocation& location, wstring_view at, int, int, int n) {
+  cerrors->error(location, CErrors::ErrNo(n), synText(n, at));
   ++count;
 }
 

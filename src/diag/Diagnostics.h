@@ -34,6 +34,8 @@ public:
   int errCount = 0;
   int warnCount = 0;
   PLocation location;
+  // Off when another format writes the diagnostics; they are still counted.
+  bool classicLines = true;
 
   // Messages are cut to kMessageMax characters, as a fixed buffer would.
   static constexpr size_t kMessageMax = 1023;
@@ -61,6 +63,8 @@ public:
   void SynErr(const PLocation& location, wstring_view at, int line, int col, int n);
   // Message text of syntax error n: "<kind> expected", "invalid <Rule>" or "error n".
   static wstring message(int n);
+  // The whole text of the report: message(n) and the token it was found at.
+  static wstring synText(int n, wstring_view at);
 };
 
 } // namespace Tolvex

@@ -9,6 +9,11 @@
 
 #include "diag/Fatal.h"
 #include "driver/Options.h"
+#include "observe/ExpansionChain.h"
+#include "observe/GnuDiagnostics.h"
+#include "observe/MacroDump.h"
+#include "observe/RedefineWarning.h"
+#include "observe/Trace.h"
 #include "parse/Parser.h"
 #include "source/ChunkBuffer.h"
 
@@ -29,7 +34,7 @@ struct RunState {
 ByteWriter& err() { return stderrWriter(); }
 
 [[noreturn]] void commandLineError(const char* before, std::string_view arg = {}, const char* after = "") {
-  err().writeBytes(before);
+  writeErrorStart(err(), before);
   err().write(getwstring(arg));
   err().writeBytes(after);
   fatalExit(1);
@@ -56,6 +61,11 @@ void writeUsage(ByteWriter& w) {
   w.writeBytes("     -D<define>[=value]  - Define a macro value\n");
   w.writeBytes("     -i <path>           - Includes search path\n");
   w.writeBytes("     -                   - As <input>: read standard input\n");
+  w.writeBytes("     --trace             - Trace expansions, repeats, includes, conditionals, evals\n");
+  w.writeBytes("     --trace=NAME[,NAME] - Trace only these macros and what happens inside them\n");
+  w.writeBytes("     --dump-macros       - Write the macros defined at the end instead of the text\n");
+  w.writeBytes("     --diagnostics=gnu   - Diagnostics as file:line:col: error: ... (classic: default)\n");
+  w.writeBytes("     -Wredefine          - Warn when a macro is defined again differently\n");
   w.flush();
 }
 
@@ -79,6 +89,20 @@ void defineFromCommandLine(std::string_view text) {
   macro->body = PTokenStream(new CTokenStream(value.data(), int(value.size())));
   macro->body->popBack();
   Parser::scopeStack.back()->insert(macro->id, macro);
+}
+
+// False for a list with an empty name, which then is an unknown option.
+bool readTraceNames(std::string_view list) {
+  for (;;) {
+    size_t comma = list.find(',');
+    std::string_view name = list.substr(0, comma);
+    if (name.empty())
+      return false;
+    options.traceNames.insert(getwstring(name));
+    if (comma == std::string_view::npos)
+      return true;
+    list.remove_prefix(comma + 1);
+  }
 }
 
 void openOutput(RunState& run, const std::string& name) {
@@ -159,6 +183,17 @@ bool readCommandLine(RunState& run, int argc, const char* const* argv) {
       openOutput(run, std::string(arg.substr(9)));
     } else if (arg.substr(0, 2) == "-o") {
       openOutput(run, std::string(arg.substr(2)));
+    } else if (arg == "--trace") {
+      options.trace = true;
+    } else if (arg.substr(0, 8) == "--trace=" && readTraceNames(arg.substr(8))) {
+      options.trace = true;
+    } else if (arg == "--dump-macros") {
+      options.dumpMacros = true;
+    } else if (arg == "--diagnostics=gnu" || arg == "--diagnostics=classic") {
+      options.gnuDiagnostics = arg == "--diagnostics=gnu";
+      gnuMessages() = options.gnuDiagnostics;
+    } else if (arg == "-Wredefine") {
+      options.warnRedefine = true;
     } else if (arg == "--help" || arg == "--version") {
       // Asked for on purpose, so they go to standard output.
       arg == "--help" ? writeUsage(stdoutWriter()) : writeVersion(stdoutWriter());
@@ -194,19 +229,19 @@ bool finishOutputs(RunState& run) {
   bool ok = true;
   if (run.isOutfileOpen) {
     if (!run.output.commit()) {
-      err().writeBytes("Error: can't write output file '");
+      writeErrorStart(err(), "Error: can't write output file '");
       err().write(getwstring(options.outputFile));
       err().writeBytes("'\n");
       ok = false;
     }
   } else if (!stdoutWriter().flush()) {
-    err().writeBytes("Error: can't write output file 'stdout'\n");
+    writeErrorStart(err(), "Error: can't write output file 'stdout'\n");
     ok = false;
   }
   if (options.depfile) {
     finishDependencies();
     if (!run.deps.commit()) {
-      err().writeBytes("Error: can't write dep file '");
+      writeErrorStart(err(), "Error: can't write dep file '");
       err().write(getwstring(run.deps.path()));
       err().writeBytes("'\n");
       ok = false;
@@ -218,6 +253,7 @@ bool finishOutputs(RunState& run) {
 
 void resetRunState() {
   options = TolvOptions();
+  gnuMessages() = false;
   ofile = &stdoutWriter();
   ifstack.clear();
   uniqueMacro = 0;
@@ -226,6 +262,50 @@ void resetRunState() {
   stdoutWriter().clearError();
   clearStandardInput();
 }
+
+// The listeners the options ask for, attached to the parser for one run.
+// With none, the parser's listener and chain stay null.
+class Observers {
+public:
+  explicit Observers(Parser& parser) : parser(parser) {
+    if (options.trace || options.gnuDiagnostics) {
+      chain = std::make_unique<ExpansionChain>(options.traceNames);
+      parser.chain = chain.get();
+    }
+    if (options.trace)
+      listeners.add(std::make_unique<Trace>(err(), *chain));
+    if (options.gnuDiagnostics)
+      listeners.add(std::make_unique<GnuDiagnostics>(err(), *chain));
+    if (options.warnRedefine)
+      listeners.add(std::make_unique<RedefineWarning>([&parser](const Diagnostic& d) { parser.report(d); }));
+    if (options.dumpMacros) {
+      // The text is read and dropped; the output gets the dump instead.
+      output = ofile;
+      discard = std::make_unique<ByteWriter>(-1);
+      ofile = discard.get();
+      listeners.add(std::make_unique<MacroDump>(output));
+    }
+    if (!listeners.empty())
+      parser.listener = &listeners;
+  }
+  void runEnds() {
+    if (output)
+      ofile = output;
+    if (parser.listener)
+      parser.listener->runEnds(*Parser::scopeStack.back());
+  }
+  ~Observers() {
+    if (output)
+      ofile = output;
+  }
+
+private:
+  Parser& parser;
+  std::unique_ptr<ExpansionChain> chain;
+  ListenerList listeners;
+  std::unique_ptr<ByteWriter> discard;
+  ByteWriter* output = nullptr;
+};
 
 int run(RunState& state, int argc, const char* const* argv) {
   Parser::scopeStack.push_back(PMacroScope(new CMacroScope()));
@@ -246,12 +326,15 @@ int run(RunState& state, int argc, const char* const* argv) {
   }
   auto errors = std::make_unique<CErrors>();
   cerrors = errors.get();
+  cerrors->classicLines = !options.gnuDiagnostics;
   int errCount = 0, warnCount = 0;
   {
     CTokenStreamScanner scanner(new CTokenStream(state.infile, CTokenStream::Lazy{}));
     Parser parser(&scanner);
     parser.location = PLocation(new CLocation{state.infile, 1, 1});
+    Observers observers(parser);
     parser.Parse();
+    observers.runEnds();
     errCount = cerrors->errCount;
     warnCount = cerrors->warnCount;
   }
@@ -281,7 +364,7 @@ int runTolvex(int argc, const char* const* argv) {
     status = exit.status;
   } catch (const std::bad_alloc&) {
     stdoutWriter().flush();
-    err().writeBytes("Error: out of memory\n");
+    writeErrorStart(err(), "Error: out of memory\n");
     err().flush();
     status = 1;
   }

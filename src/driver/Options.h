@@ -1,6 +1,7 @@
 // The run options read from the command line, and the output destinations.
 #pragma once
 
+#include <set>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -27,6 +28,11 @@ struct TolvOptions {
   // With -mp, each dependency once, in order of inclusion.
   std::vector<std::string> depOrder;
   std::unordered_set<std::string> depSeen;
+  bool trace = false;            // --trace
+  std::set<wstring, std::less<>> traceNames; // --trace=NAME,...: only these; empty traces all
+  bool dumpMacros = false;       // --dump-macros
+  bool gnuDiagnostics = false;   // --diagnostics=gnu
+  bool warnRedefine = false;     // -Wredefine
 };
 
 extern TolvOptions options;

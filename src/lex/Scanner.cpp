@@ -373,7 +373,10 @@ Token* Scanner::NextToken() {
     return t;
   }
   if (len > kMaxTokenLength) {
-    stdoutWriter().writeBytes("--- Too long token value\n");
+    if (gnuMessages())
+      writeErrorStart(stderrWriter(), "too long token value\n");
+    else
+      stdoutWriter().writeBytes("--- Too long token value\n");
     fatalExit(1);
   }
   const wchar* view = text + startPos;

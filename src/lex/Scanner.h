@@ -38,6 +38,7 @@ public:
   // tokens later.
   Token* Peek();
   void ResetPeek() { peekAt = aheadFirst; }
+  const SourceName* name() const { return sourceName; }
 
 private:
   void Init();

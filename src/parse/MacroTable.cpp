@@ -43,6 +43,34 @@ const std::vector<int>& CMacro::plan() {
   return bodyPlan;
 }
 
+wstring CMacro::definedWhere() const {
+  if (fromCommandLine())
+    return u"<command line>";
+  return definedIn->text + u':' + decimal(definedLine);
+}
+
+bool CMacro::sameDefinition(const CMacro& other) const {
+  if (hasParams != other.hasParams || (hasParams && params != other.params))
+    return false;
+  // Comments are passed over, and so are blanks that only comments follow.
+  auto visible = [](CTokenIterator t, CTokenIterator end) {
+    CTokenIterator k = t;
+    while (k != end && (k->kind > kMaxT || k->kind == _whitespace))
+      k = k->next;
+    if (k == end)
+      return end;
+    while (t->kind > kMaxT)
+      t = t->next;
+    return t;
+  };
+  CTokenIterator a = visible(body->begin(), body->end()), b = visible(other.body->begin(), other.body->end());
+  for (; a != body->end() && b != other.body->end();
+       a = visible(a->next, body->end()), b = visible(b->next, other.body->end()))
+    if (a->kind != b->kind || (a->kind != _whitespace && a->text() != b->text()))
+      return false;
+  return a == body->end() && b == other.body->end();
+}
+
 size_t CMacroScope::slot(wstring_view name) {
   uint32_t h = 2166136261u;
   for (wchar c : name)
@@ -63,8 +91,10 @@ void CMacroScope::define(const wstring& name, PMacro macro) {
 }
 
 void CMacroScope::insert(const wstring& name, PMacro macro) {
-  if (macros.emplace(name, macro).second)
+  if (macros.emplace(name, macro).second) {
     ++filter[slot(name)];
+    macro->order = ++definitions;
+  }
 }
 
 void CMacroScope::erase(wstring_view name) {

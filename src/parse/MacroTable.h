@@ -15,6 +15,24 @@ public:
   std::vector<wstring> params;
   PTokenStream body; // without an end-of-file token
   bool hasParams = false;
+  // Where the definition was read; no source for a -D macro.
+  const SourceName* definedIn = nullptr;
+  int definedLine = 0;
+  int definedCol = 0;
+  uint64_t order = 0; // raised by each definition that enters a scope
+
+  bool fromCommandLine() const { return definedIn == nullptr; }
+  // "file:line", or "<command line>" for -D.
+  wstring definedWhere() const;
+  void definedAt(const Token* t) {
+    definedIn = t->fileName;
+    definedLine = t->line;
+    definedCol = t->col;
+  }
+  // Same parameters (when a list is taken) and the same body tokens; blanks
+  // match blanks of any length, and comments and the blanks before them at
+  // the end are passed over.
+  bool sameDefinition(const CMacro& other) const;
 
   // What each body token becomes in an expansion: kCopy, kUniqueLabel, or
   // the index of the parameter it names. Worked out once, at the first call.
@@ -48,6 +66,7 @@ public:
   void erase(wstring_view name);
 
 private:
+  uint64_t definitions = 0;
   static size_t slot(wstring_view name);
   static constexpr size_t kFilterSlots = 1 << 14;
   std::vector<uint32_t> filter = std::vector<uint32_t>(kFilterSlots); // names per slot

@@ -23,12 +23,16 @@ void Parser::ConditionalKeyword() {
   bool activeParent = ifstack.empty() || ifstack.back() == 0;
   bool waiting = ifstack.empty() || ifstack.back() == 1;
   bool full = opens ? activeParent : waiting;
+  if (listener)
+    conditionAt = Place::of(la);
 
   directive = true;
   skipConditionals = true;
   skipWhiteSpace = true;
   inConditional = true;
   if (!full) {
+    if (listener)
+      listener->conditional(conditionAt, kind, 0, false, false);
     Get();
   } else {
     switch (kind) {
@@ -56,12 +60,24 @@ void Parser::ConditionalKeyword() {
   skipWhiteSpace = false;
   inConditional = false;
 
-  if (opens) {
+  if (opens)
     procIf(cond);
-    return;
-  }
-  if (ifstack.empty())
-    return;
+  else if (!ifstack.empty())
+    nextState(kind, cond);
+}
+
+// Reported once the line's value is known and before its line end is read:
+// reading on would already expand the next line.
+void Parser::conditionRead(int kind, int cond) {
+  if (!inConditional)
+    return; // a form the grammar reads, not the pump
+  bool opens = kind == _tif || kind == _tifdef || kind == _tifndef;
+  bool taken = kind == _telse || cond != 0 || (!opens && ifstack.empty());
+  listener->conditional(conditionAt, kind, cond, true, taken);
+}
+
+// Where an "--elif", "--else" or "--endif" line takes the innermost group.
+void Parser::nextState(int kind, int cond) {
   int& state = ifstack.back();
   switch (kind) {
   case _telif:
@@ -86,6 +102,8 @@ void Parser::ConditionalKeyword() {
 void Parser::IfDirective(int& cond) {
   Expect(_tif);
   TernaryExpr(cond);
+  if (listener)
+    conditionRead(_tif, cond);
   skipWhiteSpace = false;
   Separator();
 }
@@ -94,6 +112,8 @@ void Parser::IfDirective(int& cond) {
 void Parser::ElifDirective(int& cond) {
   Expect(_telif);
   TernaryExpr(cond);
+  if (listener)
+    conditionRead(_telif, cond);
   skipWhiteSpace = false;
   Separator();
 }
@@ -101,6 +121,8 @@ void Parser::ElifDirective(int& cond) {
 // ElseDirective -> "--else" Separator
 void Parser::ElseDirective() {
   Expect(_telse);
+  if (listener)
+    conditionRead(_telse, 0);
   skipWhiteSpace = false;
   Separator();
 }
@@ -108,6 +130,8 @@ void Parser::ElseDirective() {
 // EndifDirective -> "--endif" [ whitespace ] [ newline | ";" ]
 void Parser::EndifDirective() {
   skipWhiteSpace = false;
+  if (listener)
+    conditionRead(_tendif, 0);
   Expect(_tendif);
   if (la->kind == _whitespace)
     Get();
@@ -128,6 +152,8 @@ void Parser::DefinedTest(int keyword, bool whenDefined, int& cond) {
   Expect(_ident);
   wstring id(t->text());
   cond = bool(checkMacros(id)) == whenDefined ? 1 : 0;
+  if (listener)
+    conditionRead(keyword, cond);
   skipWhiteSpace = false;
   Separator();
 }
@@ -163,6 +189,8 @@ void Parser::EvalOperator() {
   value.setText(wstring_view(textStore().copy(number), number.size()));
   scanner->stream->collapse(start, end);
   scanner->curr = Splice(end, &value);
+  if (listener)
+    listener->eval(Place::of(start), cond);
 }
 
 // The conditional forms that reach the grammar only parse their line; hide

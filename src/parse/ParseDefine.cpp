@@ -54,9 +54,20 @@ void Parser::DefineDirective() {
   macro->body = PTokenStream(new CTokenStream(bodyStart, bodyEnd, _EOF));
   ChargeBody(*macro->body);
   macro->body->strip();
+  noteDefinition(start, *macro);
   scopeStack.back()->define(macro->id, macro);
   Separator();
   markDeleted(start, scanner->prev);
+}
+
+// The place is kept for every definition; only a listener asks what the
+// name meant before.
+void Parser::noteDefinition(const Token* at, CMacro& macro) {
+  macro.definedAt(at);
+  if (listener) {
+    PMacro previous = scopeStack.back()->find(macro.id);
+    listener->definition(Place::of(at), macro, previous.get());
+  }
 }
 
 // UndefDirective -> "--undef" whitespace ident Separator

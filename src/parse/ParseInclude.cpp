@@ -21,6 +21,7 @@ bool isIncludable(const std::string& path) {
 void Parser::DoInclude() {
   Token* tsave = t;
   CTokenIterator start = scanner->prev;
+  Place at = Place::of(la);
   int depth = la->fileName->includeDepth + 1;
   Expect(_tinclude);
   Expect(_whitespace);
@@ -51,15 +52,20 @@ void Parser::DoInclude() {
   scanner->curr = start;
   markDeleted(start, end);
 
+  IncludeResult result = IncludeResult::overLimit;
   if (!includeFound) {
-    ByteWriter& err = stderrWriter();
-    err.writeBytes("Error: could not find include file '");
-    err.write(filename);
-    err.writeBytes("'\n");
-    err.flush();
+    result = IncludeResult::notFound;
+    if (cerrors->classicLines) {
+      ByteWriter& err = stderrWriter();
+      err.writeBytes("Error: could not find include file '");
+      err.write(filename);
+      err.writeBytes("'\n");
+      err.flush();
+    }
     // The output lacks the file: the run must not look like a success.
     ++cerrors->errCount;
   } else if (depth > kMaxIncludeDepth) {
+    result = IncludeResult::tooDeep;
     // Once is enough: a cycle would report it at every turn.
     if (!includeDepthReported)
       LimitError(kErrIncludeTooDeep, u"include nested too deeply");
@@ -69,15 +75,20 @@ void Parser::DoInclude() {
     // tokens live on once they are linked in front of the removed line.
     includeTokens.clear();
     Scanner file(getwstring(found), depth, scanner->stream->locals);
+    file.name()->includedFrom = at.source;
+    file.name()->includedLine = at.line;
     for (Token* tk = file.Scan(); tk->kind != _EOF; tk = file.Scan())
       includeTokens.push_back(tk);
     if (ReserveSplice(static_cast<long long>(includeTokens.size()))) {
+      result = IncludeResult::inserted;
       if (options.depfile)
         addDependency(found);
       for (Token* tk : includeTokens)
         scanner->stream->insertBefore(end, tk);
     }
   }
+  if (listener)
+    listener->inclusion(at, filename, found, result);
   la = tsave;
   Get();
 }

@@ -5,6 +5,7 @@
 
 #include "driver/Options.h"
 #include "lex/Scanner.h"
+#include "observe/ExpansionChain.h"
 #include "parse/Parser.h"
 
 namespace Tolvex {
@@ -38,6 +39,7 @@ void Parser::MacroDirective() {
   MacroText(txtend);
   macro->body = PTokenStream(new CTokenStream(begin, txtend, _EOF));
   ChargeBody(*macro->body);
+  noteDefinition(start, *macro);
   scopeStack.back()->define(macro->id, macro);
 
   CloseBlock(start, kInvalidMacroDirective);
@@ -206,7 +208,7 @@ bool Parser::MacroExpand(PMacro macro) {
   Token* name = la;
   int n = uniqueMacro++;
   ++pumpNesting;
-  ReadingCounts before = reading, atClose;
+  ReadingCounts counts = reading, atClose;
   Token* close = nullptr;
   Get();
   if (la->kind == _whitespace)
@@ -221,7 +223,7 @@ bool Parser::MacroExpand(PMacro macro) {
   if (spliceLimitReported) {
     // Past the limit every expansion is refused: the arguments are not needed.
     name->depth = kNoExpand;
-    RecordRefusedCall(name, close, before, atClose);
+    RecordRefusedCall(name, close, counts, atClose);
     return true;
   }
   RescanArguments(params);
@@ -236,15 +238,19 @@ bool Parser::MacroExpand(PMacro macro) {
     count += action < 0 ? 1 : size_t(action) < argCount ? argEnd(action) - argBegin(action) : 0;
   if (!ReserveSplice(count)) {
     name->depth = kNoExpand;
-    RecordRefusedCall(name, close, before, atClose);
+    RecordRefusedCall(name, close, counts, atClose);
     return true;
   }
   // The call's own line ends are gone with it; those it passes on come back
   // in the expansion and are read there.
-  reading.lastNewline = before.lastNewline;
-  reading.newlines = before.newlines;
+  reading.lastNewline = counts.lastNewline;
+  reading.newlines = counts.newlines;
 
-  scanner->stream->collapse(start, after);
+  if (listener)
+    markDeleted(start, after); // the trace shows calls as written, inner ones included
+  else
+    scanner->stream->collapse(start, after);
+  Token* before = after->prev;
   uint16_t depth = uint16_t(name->depth + 1);
   wstring_view label;
   auto action = plan.begin();
@@ -266,6 +272,10 @@ bool Parser::MacroExpand(PMacro macro) {
       c->setText(label);
     }
   }
+  if (chain)
+    chain->enter(macro, name);
+  if (listener)
+    listener->expansion(Place::of(name), *macro, name, after, before->next, after);
   return true;
 }
 

@@ -8,6 +8,7 @@ namespace Tolvex {
 // ReptDirective -> "--rept" "(" TernaryExpr [ "," ident ] ")" body "--endrept" Separator
 void Parser::ReptDirective() {
   CTokenIterator start = scanner->prev;
+  Place at = listener ? Place::of(la) : Place();
   skipConditionals = true;
   int reptCount = 0;
   wstring reptId;
@@ -42,6 +43,8 @@ void Parser::ReptDirective() {
   ChargeBody(*macro->body);
 
   CloseBlock(start, kInvalidReptDirective);
+  if (hasEndrept && listener)
+    listener->repeat(at, reptCount, reptId);
   if (hasEndrept)
     ReptExpand(macro, reptCount, reptId);
 }

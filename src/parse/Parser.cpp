@@ -5,6 +5,7 @@
 #include <array>
 
 #include "driver/Options.h"
+#include "observe/ExpansionChain.h"
 
 namespace Tolvex {
 
@@ -67,6 +68,8 @@ void Parser::Get() {
   if (pinned == 0 && la != dummyToken)
     scanner->reclaimBefore(la);
   t = la;
+  if (chain)
+    chain->reach(t->depth);
   for (;;) {
     do
       la = scanner->Scan();
@@ -205,6 +208,34 @@ bool Parser::TryExpand() {
 
 void Parser::LimitError(int number, wstring_view message) {
   cerrors->error(location, CErrors::ErrNo(number), message);
+  if (listener)
+    listener->diagnostic(Diagnostic{Severity::error, number, message, errorPlace()});
+}
+
+void Parser::report(const Diagnostic& d) {
+  if (d.severity == Severity::error)
+    cerrors->error(location, CErrors::ErrNo(d.number), d.message);
+  else
+    cerrors->warning(location, CErrors::ErrNo(d.number), d.message);
+  if (listener)
+    listener->diagnostic(d);
+}
+
+Place Parser::errorPlace() const {
+  auto real = [](const Token* k) {
+    return k && k->fileName && k->fileName != SourceName::eof() && k->fileName != SourceName::unset();
+  };
+  if (real(la))
+    return Place::of(la);
+  if (real(t))
+    return Place::of(t);
+  Place p;
+  if (location) {
+    p.file = location->file;
+    p.line = location->line;
+    p.col = location->col;
+  }
+  return p;
 }
 
 bool Parser::ReserveSplice(long long n) {
@@ -244,8 +275,11 @@ bool Parser::StartOf(int s) const {
 
 void Parser::SynErr(int n) {
   ++reading.errors;
-  if (errDist >= minErrDist)
+  if (errDist >= minErrDist) {
     errors->SynErr(location, la->text(), la->line, la->col, n);
+    if (listener)
+      listener->diagnostic(Diagnostic{Severity::error, n, Errors::synText(n, la->text()), errorPlace()});
+  }
   errDist = 0;
 }
 

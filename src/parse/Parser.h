@@ -10,6 +10,7 @@
 
 #include "diag/Diagnostics.h"
 #include "lex/TokenKinds.h"
+#include "observe/Listener.h"
 #include "parse/MacroTable.h"
 #include "stream/TokenStream.h"
 
@@ -33,6 +34,8 @@ constexpr long long kMaxSplicedTokens = 25000000;
 // file that includes itself many times over stops in bounded time even when
 // it holds next to nothing.
 constexpr long long kInclusionCost = 250;
+
+class ExpansionChain;
 
 class Parser {
 public:
@@ -83,12 +86,18 @@ public:
   bool outNewLine = true;
   Token* t = nullptr;
   Token* la = nullptr;
+  // Observers of the run, owned by the driver; both null unless an option
+  // asks for them.
+  Listener* listener = nullptr;
+  ExpansionChain* chain = nullptr;
 
   // Pump and recovery (Parser.cpp)
   void Get();
   void Expect(int n);
   bool StartOf(int s) const;
   void SynErr(int n);
+  // A counted diagnostic: the classic line, and the listener's event.
+  void report(const Diagnostic& d);
   void Separator();
   bool WeakSeparator(int n, int syFol, int repFol);
   void ExpectWeak(int n, int follow);
@@ -190,10 +199,16 @@ private:
   }
   // The pump's conditional handlers, chosen by the keyword in la.
   void ConditionalKeyword();
+  void nextState(int kind, int cond);
+  void conditionRead(int kind, int cond);
   void EvalOperator();
   bool TryExpand();
   // Counted errors for the limits, in the syntax-error line format.
   void LimitError(int number, wstring_view message);
+  // The token at which an error was found; the last one consumed, or the last
+  // line end, when the look-ahead is past the end of input.
+  Place errorPlace() const;
+  void noteDefinition(const Token* at, CMacro& macro);
   // Reserves room for n more spliced tokens; false (and one report) past the cap.
   bool ReserveSplice(long long n);
   // Captured bodies count against the same limit: definitions made inside
@@ -247,6 +262,7 @@ private:
   // starts on the next line waits until the line's new state is in force:
   // run earlier, it would read the conditionals after it in the old state.
   bool inConditional = false;
+  Place conditionAt; // the keyword of the conditional line being read, for the listener
   long long splicedTokens = 0;
   std::vector<Token*> includeTokens; // an included file's tokens before they are linked in
   bool spliceLimitReported = false;

@@ -16,8 +16,13 @@ std::string stdinBytes;
 bool hasStdin = false;
 
 [[noreturn]] void fail(const char* before, const wstring& name, const char* after, bool toStdout) {
+  // The gnu form goes where diagnostics go, and ends its line.
+  if (gnuMessages()) {
+    toStdout = false;
+    after = "'\n";
+  }
   ByteWriter& w = toStdout ? stdoutWriter() : stderrWriter();
-  w.writeBytes(before);
+  writeErrorStart(w, before);
   w.write(name);
   w.writeBytes(after);
   fatalExit(1);
@@ -75,7 +80,9 @@ CChunkData::CChunkData(const wstring& filename, int includeDepth) {
     int b2 = buffer->Buffer::Read(), b3 = buffer->Buffer::Read();
     if (b2 != 0xBB || b3 != 0xBF) {
       delete buffer;
-      fail("Illegal byte order mark at start of file '", filename, "'", true);
+      fail(gnuMessages() ? "illegal byte order mark at start of file '"
+                         : "Illegal byte order mark at start of file '",
+           filename, "'", true);
     }
     UTF8Buffer* utf8 = new UTF8Buffer(buffer);
     delete buffer;

@@ -16,6 +16,10 @@ namespace Tolvex {
 struct SourceName {
   wstring text;
   int includeDepth = 0; // how deeply the file was nested in inclusions
+  // The file and line of the directive that included it; set once, when the
+  // file is scanned for its inclusion.
+  mutable const SourceName* includedFrom = nullptr;
+  mutable int includedLine = 0;
 
   static const SourceName* unset(); // "Unset": a token made without a source
   static const SourceName* eof();   // "EOF": a token that starts past the last character
