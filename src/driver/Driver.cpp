@@ -330,6 +330,7 @@ int run(RunState& state, int argc, const char* const* argv) {
   int errCount = 0, warnCount = 0;
   {
     CTokenStreamScanner scanner(new CTokenStream(state.infile, CTokenStream::Lazy{}));
+    scanner.stream->keepCuts = options.trace; // the trace shows calls as written
     Parser parser(&scanner);
     parser.location = PLocation(new CLocation{state.infile, 1, 1});
     Observers observers(parser);

@@ -48,10 +48,10 @@ enum class IncludeResult { inserted, notFound, tooDeep, overLimit };
 class Listener {
 public:
   virtual ~Listener() = default;
-  // The call runs from the name (at) up to callEnd; its own tokens are those
-  // at at.depth, deleted or not. The produced text is [text, textEnd).
-  virtual void expansion(const Place&, const CMacro&, const Token* /*name*/, const Token* /*callEnd*/,
-                         const Token* /*text*/, const Token* /*textEnd*/) {}
+  // written is what followed the name in the call, as written (cut to about
+  // a trace line); the produced text is [text, textEnd).
+  virtual void expansion(const Place&, const CMacro&, wstring_view /*written*/, const Token* /*text*/,
+                         const Token* /*textEnd*/) {}
   virtual void repeat(const Place&, int /*count*/, wstring_view /*counter*/) {}
   virtual void inclusion(const Place&, wstring_view /*name*/, const std::string& /*found*/, IncludeResult) {}
   // keyword is the token kind; evaluated is false in a group whose parent is
@@ -70,10 +70,10 @@ public:
   void add(std::unique_ptr<Listener> l) { listeners.push_back(std::move(l)); }
   bool empty() const { return listeners.empty(); }
 
-  void expansion(const Place& at, const CMacro& m, const Token* name, const Token* callEnd, const Token* text,
+  void expansion(const Place& at, const CMacro& m, wstring_view written, const Token* text,
                  const Token* textEnd) override {
     for (auto& l : listeners)
-      l->expansion(at, m, name, callEnd, text, textEnd);
+      l->expansion(at, m, written, text, textEnd);
   }
   void repeat(const Place& at, int count, wstring_view counter) override {
     for (auto& l : listeners)

@@ -41,23 +41,14 @@ bool Trace::start(const Place& at, int filterDepth) {
   return true;
 }
 
-// The arguments are shown as the call wrote them: the call's own tokens are
-// those at its depth, including nested calls already replaced.
-void Trace::expansion(const Place& at, const CMacro& macro, const Token* name, const Token* callEnd, const Token* text,
+void Trace::expansion(const Place& at, const CMacro& macro, wstring_view written, const Token* text,
                       const Token* textEnd) {
   if (!start(at, at.depth + 1))
     return;
   line.add("expand ").add(macro.id);
-  bool leading = true;
-  int shown = 0;
-  for (const Token* k = name->next; k != callEnd && !line.full() && shown < kMaxTokensShown; k = k->next, ++shown) {
-    if (k->depth != name->depth || k->kind > kMaxT || (leading && k->kind == _whitespace))
-      continue;
-    leading = false;
-    line.addShown(k->text());
-  }
+  line.addShown(written);
   line.add(" [defined at ").add(macro.definedWhere()).add("] -> ");
-  shown = 0;
+  int shown = 0;
   for (const Token* k = text; k != textEnd && !line.full() && shown < kMaxTokensShown; k = k->next, ++shown)
     if (k->kind <= kMaxT)
       line.addShown(k->text());

@@ -18,7 +18,7 @@ public:
   // chain decides which events are traced when names were given.
   Trace(ByteWriter& out, const ExpansionChain& chain) : out(out), chain(chain) {}
 
-  void expansion(const Place& at, const CMacro& macro, const Token* name, const Token* callEnd, const Token* text,
+  void expansion(const Place& at, const CMacro& macro, wstring_view written, const Token* text,
                  const Token* textEnd) override;
   void repeat(const Place& at, int count, wstring_view counter) override;
   void inclusion(const Place& at, wstring_view name, const std::string& found, IncludeResult result) override;

@@ -246,11 +246,9 @@ bool Parser::MacroExpand(PMacro macro) {
   reading.lastNewline = counts.lastNewline;
   reading.newlines = counts.newlines;
 
-  if (listener)
-    markDeleted(start, after); // the trace shows calls as written, inner ones included
-  else
-    scanner->stream->collapse(start, after);
   Token* before = after->prev;
+  if (!listener)
+    scanner->stream->collapse(start, after);
   uint16_t depth = uint16_t(name->depth + 1);
   wstring_view label;
   auto action = plan.begin();
@@ -274,9 +272,30 @@ bool Parser::MacroExpand(PMacro macro) {
   }
   if (chain)
     chain->enter(macro, name);
-  if (listener)
-    listener->expansion(Place::of(name), *macro, name, after, before->next, after);
+  if (listener) {
+    Token* text = before->next;
+    wstring written;
+    bool leading = true;
+    int budget = kMaxWrittenTokens;
+    appendWritten(written, name->next, text, name->depth, leading, budget);
+    listener->expansion(Place::of(name), *macro, written, text, after);
+    scanner->stream->collapse(start, text);
+  }
   return true;
+}
+
+// A call as written: its own tokens are those at its depth; an inner call
+// consumed before it left its name, and what was cut out behind the name.
+void Parser::appendWritten(wstring& out, const Token* from, const Token* to, uint16_t depth, bool& leading,
+                           int& budget) {
+  for (const Token* k = from; k != to && budget > 0 && out.size() < kMaxWrittenChars; k = k->next, --budget) {
+    if (k->depth != depth || k->kind > maxT || (leading && k->kind == _whitespace))
+      continue;
+    leading = false;
+    out += k->text();
+    if (const CTokenStream::Cut* cut = k->deleted ? scanner->stream->cutBehind(k) : nullptr)
+      appendWritten(out, cut->first, cut->last->next, depth, leading, budget);
+  }
 }
 
 void Parser::RecordRefusedCall(Token* name, Token* close, const ReadingCounts& before,

@@ -178,6 +178,10 @@ public:
   Token* MacroParams(std::vector<ArgRange>& params, ReadingCounts& atClose);
   void RescanArguments(const std::vector<ArgRange>& params);
   bool MacroExpand(PMacro macro);
+  // For the listener: enough of a call's text to fill a trace line.
+  static constexpr size_t kMaxWrittenChars = 1000;
+  static constexpr int kMaxWrittenTokens = 4000;
+  void appendWritten(wstring& out, const Token* from, const Token* to, uint16_t depth, bool& leading, int& budget);
 
   // Repeat blocks (ParseRepeat.cpp)
   void ReptDirective();

@@ -79,8 +79,20 @@ void CTokenStream::collapse(CTokenIterator from, CTokenIterator to) {
   if (from == to)
     return;
   from->deleted = true;
+  if (keepCuts && from->next != to) {
+    cuts[from] = Cut{from->next, to->prev};
+    from->next = to;
+    to->prev = from;
+    return;
+  }
   for (Token* t = from->next; t != to; t = from->next)
     recycle(t);
+}
+
+void CTokenStream::releaseCuts() {
+  for (auto& [tombstone, cut] : cuts)
+    locals.recycle(cut.first, cut.last);
+  cuts.clear();
 }
 
 template <class... Args> void CTokenStream::scanAll(Args&&... source) {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "lex/Token.h"
@@ -78,9 +79,24 @@ public:
   // it. The caller holds no position or token in (from, to): positions are
   // taken from tokens already read, and a call starts at the newest of them.
   void collapse(CTokenIterator from, CTokenIterator to);
+  // While set, collapse keeps what it cuts out until reclaimBefore, so a
+  // trace can still show a call as written after inner calls were consumed.
+  bool keepCuts = false;
+  struct Cut {
+    Token* first;
+    Token* last;
+  };
+  // What collapse cut out behind a consumed token, while cuts are kept.
+  const Cut* cutBehind(const Token* t) const {
+    auto found = cuts.find(t);
+    return found == cuts.end() ? nullptr : &found->second;
+  }
+
   // Gives every token in front of keep back to the arena. keep is in the
   // list, and the reader holds no position in front of it.
   void reclaimBefore(Token* keep) {
+    if (!cuts.empty())
+      releaseCuts();
     Token* first = head.next;
     if (first == keep)
       return;
@@ -102,6 +118,8 @@ private:
   Token* pullAt(Token* marker);
   std::vector<std::unique_ptr<Source>> sources; // by the marker's line; null when free
   std::vector<int> freeSources;
+  std::unordered_map<const Token*, Cut> cuts;
+  void releaseCuts();
 
   template <class... Args> void scanAll(Args&&... source);
   static void link(Token* t, Token* before) {
