@@ -38,7 +38,7 @@ class Gen:
     def __init__(self, seed):
         self.r = random.Random(seed)
         r = self.r
-        self.err_rate = r.choice((0.0, 0.01, 0.03, 0.08))
+        self.err_rate = r.choice((0.0, 0.005, 0.01, 0.03))
         self.cycle = r.random() < 0.01
         # Rarely, a macro that calls itself once: the nesting limit ends it.
         self.recursive = r.random() < 0.003
@@ -122,8 +122,10 @@ class Gen:
             if y < 0.75:
                 return self.name(below)
             if y < 0.85:
-                return "defined(%s)" % self.name() if self.chance(
-                    0.9) else "defined %s" % self.name()
+                # The name may be expanded in some places: a use like any.
+                nm = self.name(below)
+                return "defined(%s)" % nm if self.chance(
+                    0.9) else "defined %s" % nm
             if y < 0.92:
                 return "--eval(%s)" % self.expr(depth + 1, below)
             return r.choice(("i", "j", "undefined_sym", "'a'"))
@@ -270,15 +272,25 @@ class Gen:
         in_body = bool(ctx.get("in_body"))
         x = r.random()
         if self.chance(self.err_rate):
-            return [self.bad_directive()]
+            bad = self.bad_directive()
+            while in_body and ("macro" in bad or "rept" in bad
+                               or bad.startswith("--include")):
+                # In a body these would end or open a block and undo the
+                # ranks that keep expansions finite.
+                bad = self.bad_directive()
+            return [bad]
         if x < 0.30:
             return [self.text_line(below, params, in_body)]
         if x < 0.34:
             return [r.choice(("", "", "   ", "# hash line ALPHA --define X 1",
                               "#", "// comment only --include a.inc",
                               "/* c1 */ /* c2 */", "\t"))]
-        if x < 0.44:
+        if x < 0.44 and not in_body:
+            # A definition inside a body expands its name when that is a
+            # macro, which lets uses climb back up the ranks.
             return [self.define(ctx)]
+        if x < 0.47 and in_body:
+            return [self.text_line(below, params, in_body)]
         if x < 0.47:
             nm = self.name(below)
             return ["--undef %s%s" % (nm, r.choice(("", "", "", " ", ";")))]
@@ -327,6 +339,8 @@ class Gen:
             # a body only a lower rank may be redefined.
             nm = self.name(ctx["below"])
             idx = NAMES.index(nm) if nm in NAMES else 0
+            if nm not in NAMES:
+                nm = "UNUSED"   # the stand-ins for names stay undefined
         else:
             idx = r.randrange(len(NAMES))
             nm = NAMES[idx]
@@ -414,9 +428,9 @@ class Gen:
         if x < 0.5:
             head = "--if %s" % self.expr(0, ctx.get("below"))
         elif x < 0.75:
-            head = "--ifdef %s" % self.name()
+            head = "--ifdef %s" % self.name(ctx.get("below"))
         else:
-            head = "--ifndef %s" % self.name()
+            head = "--ifndef %s" % self.name(ctx.get("below"))
         out = [self.blanks() + head]
         out += self.block(r.randint(0, 3), depth + 1, ctx)
         for _ in range(r.choice((0, 0, 1, 2))):
