@@ -20,7 +20,7 @@ import random
 
 GEN_VERSION = 1
 
-ORDER = ("W1", "W2", "W3", "W4", "W5", "W6")
+ORDER = ("W1", "W2", "W3", "W4", "W5", "W6", "W7")
 
 TITLES = {
     "W1": "pass-through",
@@ -29,6 +29,7 @@ TITLES = {
     "W4": "repeat",
     "W5": "conditionals",
     "W6": "includes",
+    "W7": "pass-through x6",
 }
 
 TOOLS = ("tolvex", "cpp", "nasm", "m4", "mcpp")
@@ -77,7 +78,7 @@ def manifest(name, size):
     """Tool -> Run for the workload; tools missing from the dict cannot
     express it."""
     p = SIZES[size]
-    if name == "W1":
+    if name in ("W1", "W7"):
         return {
             "tolvex": Run(["in.asm"], ["in.asm"]),
             "cpp": Run(["-P", "in.S"], ["in.S"]),
@@ -335,7 +336,8 @@ def _write(path, text):
 # --------------------------------------------------------------------------
 # The workloads
 
-def gen_w1(rng, p, d):
+def _w1_text(rng, p):
+    """W1's text in the C-comment and the NASM form."""
     asm = AsmText(rng)
     c_parts, n_parts = [], []
     total = 0
@@ -347,10 +349,24 @@ def gen_w1(rng, p, d):
         total += len(c)
         c_parts.append(c)
         n_parts.append(render(items, "nasm"))
-    c = "".join(c_parts)
+    return "".join(c_parts), "".join(n_parts)
+
+
+def _write_w1_form(d, c, nasm):
     for f in ("in.asm", "in.S", "in.m4"):
         _write(os.path.join(d, f), c)
-    _write(os.path.join(d, "in.nasm"), "".join(n_parts))
+    _write(os.path.join(d, "in.nasm"), nasm)
+
+
+def gen_w1(rng, p, d):
+    _write_w1_form(d, *_w1_text(rng, p))
+
+
+def gen_w7(rng, p, d):
+    # W1's text (from W1's own seed) six times over: the same kind of work
+    # on an input large enough that the memory held per token shows.
+    c, nasm = _w1_text(random.Random(seeds()["W1"]), p)
+    _write_w1_form(d, c * 6, nasm * 6)
 
 
 def gen_w2(rng, p, d):
@@ -598,7 +614,7 @@ def gen_w6(rng, p, d):
 
 
 GENERATORS = {"W1": gen_w1, "W2": gen_w2, "W3": gen_w3, "W4": gen_w4,
-              "W5": gen_w5, "W6": gen_w6}
+              "W5": gen_w5, "W6": gen_w6, "W7": gen_w7}
 
 
 def generate(name, size, d):
