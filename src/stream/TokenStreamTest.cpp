@@ -234,10 +234,11 @@ TEST(TokenStreamEdit, AppendAndPopBack) {
   EXPECT_EQ(textsBackward(body), texts(body));
 }
 
-// A source that hands out the given texts, two per fill.
+// A source that hands out the given texts, two per fill. Token texts are
+// views, so the texts outlive the source, which goes once it is spent.
 class Texts : public CTokenStream::Source {
 public:
-  explicit Texts(std::vector<wstring> texts) : texts(std::move(texts)) {}
+  explicit Texts(std::vector<const char16_t*> texts) : texts(std::move(texts)) {}
   bool fill(CTokenStream& stream, CTokenIterator at) override {
     if (next == texts.size())
       return false;
@@ -251,7 +252,7 @@ public:
   }
 
 private:
-  std::vector<wstring> texts;
+  std::vector<const char16_t*> texts;
   size_t next = 0;
 };
 
@@ -287,7 +288,7 @@ TEST(TokenStreamLazy, ReadsLikeAScanAndHoldsOnlyTheWorkingSet) {
 TEST(TokenStreamLazy, SourcesKeepTheirPlaceAmongSplices) {
   CTokenStreamScanner sc(new CTokenStream(u"a b", 3));
   Token* a = sc.Scan();
-  Token* marker = sc.stream->addSource(std::make_unique<Texts>(W{u"1", u"2", u"3"}), sc.curr);
+  Token* marker = sc.stream->addSource(std::make_unique<Texts>(std::vector<const char16_t*>{u"1", u"2", u"3"}), sc.curr);
   sc.curr = sc.stream->materialize(marker);
   EXPECT_EQ(sc.Scan()->text(), u"1");
   sc.curr = sc.stream->insertCopy(sc.curr, a); // in front of "2", made already; "3" is not
