@@ -306,7 +306,6 @@ void Parser::RecordRefusedCall(Token* name, Token* close, const ReadingCounts& b
     return;
   refusedCall.name = name;
   refusedCall.close = close;
-  refusedCall.delivered = atClose.delivered - before.delivered;
   refusedCall.lastNewline = atClose.newlines != before.newlines ? atClose.lastNewline : nullptr;
   refusedCall.recycles = scanner->stream->locals.recycles();
   refusedCall.skipWhiteSpace = skipWhiteSpace;
@@ -316,10 +315,9 @@ void Parser::RecordRefusedCall(Token* name, Token* close, const ReadingCounts& b
 }
 
 // la is the name of the call just refused, delivered again. Reading on to its
-// ")" would move the location to the same line end and deliver its tokens
-// again (at least "(" and ")", so the syntax-error distance ends up past its
-// threshold either way), as long as nothing has changed since: no token given
-// back, the same reading flags.
+// ")" would deliver its tokens again and move the location to the same line
+// end, as long as nothing has changed since: no token given back, the same
+// reading flags.
 bool Parser::PassRefusedCall() {
   RefusedCall& call = refusedCall;
   call.name = nullptr;
@@ -328,8 +326,9 @@ bool Parser::PassRefusedCall() {
       call.skipWhiteSpace != skipWhiteSpace || call.skipNewLine != skipNewLine ||
       call.skipConditionals != skipConditionals || call.active != active)
     return false;
-  errDist += int(std::min<long long>(call.delivered, 1 << 30));
-  reading.delivered += call.delivered;
+  // Reading it again delivers at least its "(" and ")": the distance ends up
+  // past its threshold, which is all that is ever asked of it.
+  errDist = std::min(errDist, 1 << 30) + 2;
   if (call.lastNewline)
     MoveLocation(call.lastNewline);
   la = call.close;

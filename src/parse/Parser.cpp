@@ -84,7 +84,6 @@ void Parser::Get() {
       // Ordinary text in an active region: nothing to intercept.
       if (la->kind <= maxT && !(la->kind == _whitespace && skipWhiteSpace)) {
         ++errDist;
-        ++reading.delivered;
         return;
       }
     } else if (flags & kNewline && la->len > 0 && la->val[0] == u'\r') {
@@ -136,7 +135,6 @@ void Parser::Get() {
     if (la->kind <= maxT && !(la->kind == _newline && skipNewLine) &&
         !(la->kind == _whitespace && skipWhiteSpace)) {
       ++errDist;
-      ++reading.delivered;
       return;
     }
     ++reading.dropped;

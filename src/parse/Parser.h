@@ -50,7 +50,6 @@ public:
   // What the pump has done, counted so that a stretch of text it has read
   // once can be passed over later with the same effect (RefusedCall).
   struct ReadingCounts {
-    long long delivered = 0;  // tokens handed to a rule
     long long dropped = 0;    // tokens dropped: skipped text, comments
     long long directives = 0; // conditional, "--eval" and "--rept" keywords met
     long long errors = 0;     // syntax errors
@@ -242,7 +241,6 @@ private:
   struct RefusedCall {
     const Token* name = nullptr;
     Token* close = nullptr;          // its ")"
-    long long delivered = 0;         // tokens delivered after the name up to ")"
     const Token* lastNewline = nullptr;
     size_t recycles = 0;             // the arena's count when recorded
     bool skipWhiteSpace = false, skipNewLine = false, skipConditionals = false, active = false;
