@@ -72,7 +72,6 @@ public:
   // t, or when t is a marker the first token its source (or the sources
   // after it) gives; an exhausted source's marker leaves the list.
   Token* materialize(Token* t) { return t->kind == kMarkerKind ? pullAt(t) : t; }
-  static bool isMarker(const Token* t) { return t->kind == kMarkerKind; }
   // Flags from deleted and gives (from, to) back to the arena: a consumed
   // macro call or "--eval" leaves one deleted token behind, so text that
   // encloses many of them is walked in time proportional to what is left of
