@@ -1,8 +1,11 @@
 #include "source/ChunkBuffer.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "diag/Fatal.h"
 #include "source/Buffer.h"
@@ -55,9 +58,29 @@ void clearStandardInput() {
   std::string().swap(stdinBytes);
 }
 
+namespace {
+
+// Reads up to len bytes, fewer only at the end of the file or on an error.
+size_t readFully(int fd, void* to, size_t len) {
+  size_t done = 0;
+  while (done < len) {
+    ssize_t n = ::read(fd, static_cast<char*>(to) + done, len - done);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      break;
+    done += size_t(n);
+  }
+  return done;
+}
+
+} // namespace
+
 CChunkData::CChunkData(const wstring& filename, int includeDepth) {
   std::string narrow = getstring(filename);
   bool isStdin = hasStdin && includeDepth == 0 && filename == kStdinName;
+  if (!isStdin && loadRegularFile(narrow, filename, includeDepth))
+    return;
   FILE* f = isStdin ? nullptr : std::fopen(narrow.c_str(), "rb");
   struct stat info {};
   if (f && (fstat(fileno(f), &info) != 0 || S_ISDIR(info.st_mode))) {
@@ -76,6 +99,65 @@ CChunkData::CChunkData(const wstring& filename, int includeDepth) {
   Buffer* buffer = isStdin ? new Buffer(stdinBytes.data(), int(size)) : new Buffer(f, false);
   if (isStdin)
     clearStandardInput();
+  decode(buffer, filename);
+}
+
+// A regular file is read with a handful of system calls, and text without a
+// byte order mark is widened where it lies: its bytes are read into the upper
+// half of the character array, which the widening overtakes only after
+// reading them. False, with nothing done, for anything but a regular file.
+bool CChunkData::loadRegularFile(const std::string& narrow, const wstring& filename, int includeDepth) {
+  int fd = ::open(narrow.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    fail("Error: can't open file '", filename, "'\n", false);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    fail("Error: can't open file '", filename, "'\n", false);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  if (info.st_size >= kMaxSourceBytes) {
+    ::close(fd);
+    fail("Error: file '", filename, "' is too large (2 GiB or more)\n", false);
+  }
+  fileName = textStore().name(filename, includeDepth);
+  size_t size = size_t(info.st_size);
+  // The first bytes tell whether the text is UTF-8 with a byte order mark.
+  static unsigned char head[1 << 16]; // not on the stack: a run is one thread
+  size_t got = readFully(fd, head, std::min(size, sizeof head));
+  if (got > 0 && static_cast<unsigned char>(head[0]) == 0xEF) {
+    std::string bytes(reinterpret_cast<char*>(head), got);
+    bytes.resize(size);
+    bytes.resize(got + readFully(fd, bytes.data() + got, size - got));
+    ::close(fd);
+    decode(new Buffer(bytes.data(), int(bytes.size())), filename);
+    return true;
+  }
+  wchar* text = textStore().allocate(size);
+  std::copy(head, head + got, text);
+  if (got == std::min(size, sizeof head) && got < size) {
+    unsigned char* upper = reinterpret_cast<unsigned char*>(text) + size + got;
+    size_t rest = readFully(fd, upper, size - got);
+    // Through a buffer of its own, so that the copy is not an overlapping one.
+    for (size_t i = 0; i < rest; i += sizeof head) {
+      size_t n = std::min(rest - i, sizeof head);
+      std::copy(upper + i, upper + i + n, head);
+      std::copy(head, head + n, text + got + i);
+    }
+    got += rest;
+  }
+  ::close(fd);
+  data = text;
+  dataLen = int(got);
+  return true;
+}
+
+// Decodes what buffer holds, taking it over: UTF-8 after a byte order mark,
+// else one character per byte.
+void CChunkData::decode(Buffer* buffer, const wstring& filename) {
   if (buffer->Buffer::Read() == 0xEF) {
     int b2 = buffer->Buffer::Read(), b3 = buffer->Buffer::Read();
     if (b2 != 0xBB || b3 != 0xBF) {

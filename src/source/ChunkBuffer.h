@@ -16,6 +16,8 @@
 
 namespace Tolvex {
 
+class Buffer;
+
 // The name standard input goes by in line markers and messages.
 inline const wstring kStdinName = u"<stdin>";
 constexpr long long kMaxSourceBytes = 0x7FFFFFFFLL; // positions are int
@@ -39,6 +41,10 @@ public:
   const SourceName* fileName = nullptr;
   int fileLine = 1;
   int fileCol = 1;
+
+private:
+  bool loadRegularFile(const std::string& narrow, const wstring& filename, int includeDepth);
+  void decode(Buffer* buffer, const wstring& filename);
 };
 using PChunkData = linked_ptr<CChunkData>;
 
