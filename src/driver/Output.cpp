@@ -45,7 +45,7 @@ void writeLineMarker(ByteWriter& out, int line, wstring_view file) {
 
 // Keeps track of the source line the output has reached, so that with -line a
 // marker is written whenever the output stops following the source.
-void Parser::oAsm(int level, wstring_view text) {
+void Parser::writeText(int level, wstring_view text) {
   if (options.outputAsm < level)
     return;
   ByteWriter& out = *ofile;

@@ -38,36 +38,11 @@ void Parser::Parse() {
 
 namespace {
 
-// What the pump has to look at a token of each kind for.
-enum PumpFlag : uint8_t {
-  kConditional = 1, // --if, --ifdef, --ifndef, --elif, --else, --endif
-  kEval = 2,
-  kRept = 4,
-  kIdent = 8,
-  kNewline = 16,
-};
-
-constexpr std::array<uint8_t, kKindCount> pumpFlags() {
-  std::array<uint8_t, kKindCount> f{};
-  for (int k : {_tif, _tifdef, _tifndef, _telif, _telse, _tendif})
-    f[k] = kConditional;
-  f[_teval] = kEval;
-  f[_trept] = kRept;
-  f[_ident] = kIdent;
-  f[_newline] = kNewline;
-  return f;
-}
-constexpr std::array<uint8_t, kKindCount> kPumpFlags = pumpFlags();
-
 bool isConditionalKeyword(int kind) { return kPumpFlags[kind] & kConditional; }
 
 } // namespace
 
-void Parser::Get() {
-  // With no rule holding a position, what has been read is gone for good.
-  if (pinned == 0 && la != dummyToken)
-    scanner->reclaimBefore(la);
-  t = la;
+void Parser::Pump() {
   if (chain)
     chain->reach(t->depth);
   for (;;) {

@@ -5,10 +5,12 @@
 // Parse*.cpp.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "diag/Diagnostics.h"
+#include "driver/Options.h"
 #include "lex/TokenKinds.h"
 #include "observe/Listener.h"
 #include "parse/MacroTable.h"
@@ -36,6 +38,30 @@ constexpr long long kMaxSplicedTokens = 25000000;
 constexpr long long kInclusionCost = 250;
 
 class ExpansionChain;
+
+// What the pump has to look at a token of each kind for.
+enum PumpFlag : uint8_t {
+  kConditional = 1, // --if, --ifdef, --ifndef, --elif, --else, --endif
+  kEval = 2,
+  kRept = 4,
+  kIdent = 8,
+  kNewline = 16,
+  kUnseen = 32, // kinds the grammar never sees: comments
+};
+
+constexpr std::array<uint8_t, kKindCount> pumpFlags() {
+  std::array<uint8_t, kKindCount> f{};
+  for (int k : {_tif, _tifdef, _tifndef, _telif, _telse, _tendif})
+    f[k] = kConditional;
+  f[_teval] = kEval;
+  f[_trept] = kRept;
+  f[_ident] = kIdent;
+  f[_newline] = kNewline;
+  for (int k = kMaxT + 1; k < kKindCount; ++k)
+    f[k] = kUnseen;
+  return f;
+}
+constexpr std::array<uint8_t, kKindCount> kPumpFlags = pumpFlags();
 
 class Parser {
 public:
@@ -90,8 +116,22 @@ public:
   Listener* listener = nullptr;
   ExpansionChain* chain = nullptr;
 
-  // Pump and recovery (Parser.cpp)
-  void Get();
+  // Pump and recovery (Parser.cpp). Get delivers the next token to the
+  // grammar; ordinary text in an active region, the most of any input, is
+  // delivered here, and everything else through Pump.
+  void Get() {
+    // With no rule holding a position, what has been read is gone for good.
+    if (pinned == 0 && la != dummyToken)
+      scanner->reclaimBefore(la);
+    t = la;
+    Token* next = scanner->curr;
+    if (!chain && deliversAsText(next)) {
+      la = scanner->Scan();
+      ++errDist;
+      return;
+    }
+    Pump();
+  }
   void Expect(int n);
   bool StartOf(int s) const;
   void SynErr(int n);
@@ -109,8 +149,14 @@ public:
   void HashDirective();
   void PreprocDirective();
 
-  // Output (driver/Output.cpp)
-  void oAsm(int level, wstring_view text);
+  // Output (driver/Output.cpp). Most text continues a line that has begun
+  // and holds no line break: it goes straight to the writer.
+  void oAsm(int level, wstring_view text) {
+    if (!outNewLine && options.outputAsm >= level && ofile->writePlain(text.data(), text.size()))
+      return;
+    writeText(level, text);
+  }
+  void writeText(int level, wstring_view text);
   void lineBreak() {
     if (outNewLine)
       ++outLine; // the previous break ended an empty line
@@ -192,6 +238,15 @@ public:
   void DoInclude();
 
 private:
+  void Pump();
+  bool deliversAsText(const Token* next) const {
+    uint8_t flags = kPumpFlags[next->kind];
+    if (flags & ~kIdent || next->deleted || (next->kind == _whitespace && skipWhiteSpace))
+      return false;
+    if (!(skipConditionals || ifstack.empty() || ifstack.back() == 0))
+      return false;
+    return flags == 0 || skipMacro || !mayBeMacro(next->text());
+  }
   void MoveLocation(const Token* newline);
   void dropInactive();
   bool mayBeMacro(wstring_view name) const {

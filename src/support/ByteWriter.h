@@ -37,6 +37,21 @@ public:
     writeSlow(text, len);
   }
   void write(wstring_view text) { write(text.data(), text.size()); }
+  // Writes text that fits the buffer and holds no line break and no
+  // character above 0xFF; false, with nothing written, for any other text.
+  bool writePlain(const wchar* text, size_t len) {
+    if (len > size_t(kCapacity - used))
+      return false;
+    char* out = buf + used;
+    bool plain = true;
+    for (size_t i = 0; i < len; ++i) {
+      wchar c = text[i];
+      out[i] = static_cast<char>(c);
+      plain &= c <= 0xFF && c != u'\n' && c != u'\r';
+    }
+    used += plain ? len : 0;
+    return plain;
+  }
   // Room for n more bytes in the buffer (n <= capacity()), to fill with commit().
   char* reserve(size_t n) {
     if (n > kCapacity - used)
