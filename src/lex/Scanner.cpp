@@ -566,8 +566,13 @@ int Scanner::Operator(int single, int second, int pair, int second2, int pair2) 
 // trie; the token is complete only on a whole word.
 int Scanner::Word(const WordTrie& trie) {
   int node = 0;
-  while (int next = trie.step(node, ch)) {
-    node = next;
+  while (int step = trie.step(node, ch)) {
+    // Letters end no line: the rest of the word is walked in the text itself.
+    node = step;
+    int i = next;
+    for (; i < textLen && (step = trie.step(node, text[i])) != 0; ++i)
+      node = step;
+    next = i;
     AddCh();
   }
   int kind = trie.kind(node);

@@ -71,17 +71,11 @@ bool CMacro::sameDefinition(const CMacro& other) const {
   return a == body->end() && b == other.body->end();
 }
 
-size_t CMacroScope::slot(wstring_view name) {
-  uint32_t h = 2166136261u;
-  for (wchar c : name)
-    h = (h ^ c) * 16777619u;
-  return h & (kFilterSlots - 1);
-}
-
 PMacro CMacroScope::find(wstring_view name) const {
-  if (filter[slot(name)] == 0)
+  size_t hash = hashOf(name);
+  if (filter[slot(hash)] == 0)
     return PMacro();
-  auto it = macros.find(name);
+  auto it = macros.find(HashedName{name, hash});
   return it == macros.end() ? PMacro() : it->second;
 }
 
@@ -92,7 +86,7 @@ void CMacroScope::define(const wstring& name, PMacro macro) {
 
 void CMacroScope::insert(const wstring& name, PMacro macro) {
   if (macros.emplace(name, macro).second) {
-    ++filter[slot(name)];
+    ++filter[slot(hashOf(name))];
     macro->order = ++definitions;
   }
 }
@@ -101,7 +95,7 @@ void CMacroScope::erase(wstring_view name) {
   auto it = macros.find(name);
   if (it != macros.end()) {
     macros.erase(it);
-    --filter[slot(name)];
+    --filter[slot(hashOf(name))];
   }
 }
 

@@ -50,15 +50,31 @@ using PMacro = linked_ptr<CMacro>;
 // asks a small filter of name hashes, which can only answer "maybe" or "no".
 class CMacroScope {
 public:
+  // A name with its hash, worked out once for the filter and the map.
+  struct HashedName {
+    wstring_view name;
+    size_t hash;
+    friend bool operator==(const HashedName& a, const wstring& b) { return a.name == b; }
+    friend bool operator==(const wstring& a, const HashedName& b) { return a == b.name; }
+  };
+  static size_t hashOf(wstring_view name) {
+    uint64_t h = 14695981039346656037u;
+    for (wchar c : name)
+      h = (h ^ c) * 1099511628211u;
+    return size_t(h);
+  }
   struct NameHash {
     using is_transparent = void;
-    size_t operator()(wstring_view name) const { return std::hash<wstring_view>()(name); }
+    size_t operator()(wstring_view name) const { return hashOf(name); }
+    size_t operator()(const HashedName& name) const { return name.hash; }
   };
   std::unordered_map<wstring, PMacro, NameHash, std::equal_to<>> macros;
 
   PMacro find(wstring_view name) const;
   // False when the scope certainly holds no macro of that name.
-  bool mayHold(wstring_view name) const { return !macros.empty() && filter[slot(name)] != 0; }
+  bool mayHold(wstring_view name) const { return !macros.empty() && mayHold(hashOf(name)); }
+  bool mayHold(size_t hash) const { return filter[slot(hash)] != 0; }
+  bool empty() const { return macros.empty(); }
   // Replaces any entry of the same name.
   void define(const wstring& name, PMacro macro);
   // Keeps an existing entry.
@@ -67,7 +83,7 @@ public:
 
 private:
   uint64_t definitions = 0;
-  static size_t slot(wstring_view name);
+  static size_t slot(size_t hash) { return (hash ^ hash >> 32) & (kFilterSlots - 1); }
   static constexpr size_t kFilterSlots = 1 << 14;
   std::vector<uint32_t> filter = std::vector<uint32_t>(kFilterSlots); // names per slot
 };

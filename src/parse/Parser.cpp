@@ -156,8 +156,6 @@ bool Parser::TryExpand() {
   constexpr uint16_t kNoExpand = 0xFFFF;
   if (la->depth == kNoExpand)
     return false;
-  if (!mayBeMacro(la->text()))
-    return false;
   PMacro macro = checkMacros(la->text());
   if (!macro)
     return false;

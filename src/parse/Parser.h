@@ -250,9 +250,16 @@ private:
   void MoveLocation(const Token* newline);
   void dropInactive();
   bool mayBeMacro(wstring_view name) const {
-    for (const PMacroScope& scope : scopeStack)
-      if (scope->mayHold(name))
+    size_t hash = 0;
+    bool hashed = false;
+    for (const PMacroScope& scope : scopeStack) {
+      if (scope->empty())
+        continue;
+      if (!hashed)
+        hash = CMacroScope::hashOf(name), hashed = true;
+      if (scope->mayHold(hash))
         return true;
+    }
     return false;
   }
   // The pump's conditional handlers, chosen by the keyword in la.
