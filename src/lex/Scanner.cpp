@@ -241,7 +241,7 @@ void Scanner::Validate(const PChunkData& source) {
     scratch.recycle(t);
 }
 
-Token* Scanner::Scan() {
+Token* Scanner::ScanAhead() {
   if (aheadFirst < ahead.size()) {
     Token* t = ahead[aheadFirst++];
     if (aheadFirst == ahead.size())

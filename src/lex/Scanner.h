@@ -33,7 +33,7 @@ public:
   static void Validate(const PChunkData& source);
 
   // The next token; after the end of input, a new end-of-file token each time.
-  Token* Scan();
+  Token* Scan() { return ahead.empty() ? NextToken() : ScanAhead(); }
   // Looks further ahead at each call, skipping comments; Scan returns the same
   // tokens later.
   Token* Peek();
@@ -42,6 +42,7 @@ public:
 
 private:
   void Init();
+  Token* ScanAhead();
   // Only positions are recorded per character; the line and column of a
   // token's first character are worked out when the token starts (Locate).
   void NextCh() {

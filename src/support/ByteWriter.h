@@ -43,6 +43,17 @@ public:
     if (len > size_t(kCapacity - used))
       return false;
     char* out = buf + used;
+    if (len <= 16) {
+      // Most tokens are short: a plain loop beats the vector loop's set-up.
+      for (size_t i = 0; i < len; ++i) {
+        wchar c = text[i];
+        if (c > 0xFF || c == u'\n' || c == u'\r')
+          return false;
+        out[i] = static_cast<char>(c);
+      }
+      used += len;
+      return true;
+    }
     bool plain = true;
     for (size_t i = 0; i < len; ++i) {
       wchar c = text[i];
