@@ -397,6 +397,112 @@ Token* Scanner::NextToken() {
   return t;
 }
 
+Token* Scanner::ScanLine(const NameFilter& names) {
+  bool atLineStart = pos == lineStart && oldEols == 0 && !chInjected && !chConverted && ch != EoF && ahead.empty();
+  if (!atLineStart || (runPause > 0 && runPause--))
+    return Scan();
+  int end = plainRunEnd(text, pos, textLen, false, &names);
+  if (end < 0) {
+    // Text full of macro names would pay for every attempt twice.
+    if (end == kNameRefused)
+      runPause = kRunPause;
+    return Scan();
+  }
+  Token* t = arena.make();
+  t->fileName = sourceName;
+  t->line = curLine;
+  t->col = lineCol;
+  t->kind = _plainRun;
+  t->setText(wstring_view(text + pos, size_t(end - pos)));
+  next = end; // what follows is a line feed or "//": the line state holds
+  NextCh();
+  return t;
+}
+
+// Mirrors NextToken for the kinds a plain run may hold: names, numbers,
+// blanks, operators and stray characters. Anything with a rule of its own
+// (directives, "#", ";", quotes, "@", "\\", "$", block comments, carriage
+// returns, the period after a decimal constant) ends the attempt.
+int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count) {
+  auto at = [&](int i) { return i < limit ? int(text[i]) : EoF; };
+  auto suffix = [&](int i) {
+    int c = at(i);
+    if (c == 'u' || c == 'U')
+      return at(i + 1) == 'l' || at(i + 1) == 'L' ? i + 2 : i + 1;
+    if (c == 'l' || c == 'L')
+      return at(i + 1) == 'u' || at(i + 1) == 'U' ? i + 2 : i + 1;
+    return i;
+  };
+  int tokens = 0;
+  bool blanks = false;
+  int i = from;
+  for (;; ++tokens) {
+    int c = at(i);
+    if (c == EoF || c == '\n' || (c == '/' && at(i + 1) == '/')) {
+      if (count)
+        *count = tokens;
+      bool whole = atLimit ? c == EoF : c != EoF;
+      return whole && tokens >= 2 && blanks ? i : -1;
+    }
+    if (isLetter(c)) {
+      int j = i + 1;
+      while (isIdentChar(at(j)))
+        ++j;
+      if (names && names->mayExpand(wstring_view(text + i, size_t(j - i))))
+        return kNameRefused;
+      i = j;
+    } else if (isBlank(c)) {
+      while (isBlank(at(++i))) {
+      }
+      blanks = true;
+    } else if (isDigit(c)) {
+      if (c == '0' && (at(i + 1) == 'x' || at(i + 1) == 'X')) {
+        i += 2;
+        if (isHex(at(i))) {
+          while (isHex(at(i)))
+            ++i;
+          i = suffix(i);
+        }
+        continue; // "0x" alone is a token of its own
+      }
+      while (isDigit(at(i)))
+        ++i;
+      int s = suffix(i);
+      if (s == i && at(i) == '.')
+        return -1;
+      i = s;
+    } else {
+      int d = at(i + 1);
+      switch (c) {
+      case '-':
+        if (d == '-')
+          return -1;
+        ++i;
+        break;
+      case '/':
+        if (d == '*')
+          return -1;
+        ++i;
+        break;
+      case '!': case '=': i += d == '=' ? 2 : 1; break;
+      case '&': i += d == '&' ? 2 : 1; break;
+      case '|': i += d == '|' ? 2 : 1; break;
+      case '<': i += d == '=' || d == '<' ? 2 : 1; break;
+      case '>': i += d == '=' || d == '>' ? 2 : 1; break;
+      case '.': case ',': case ':': case '+': case '~': case '^': case '(': case ')': case '?': case '*':
+      case '%': case '[': case ']': case '{': case '}': case '`':
+        ++i;
+        break;
+      default:
+        if (c < 0x80 || c > 0xFF)
+          return -1;
+        ++i; // a character of 0x80..0xFF stands alone
+        break;
+      }
+    }
+  }
+}
+
 // Decimal and hexadecimal constants, with the integer context rule after the
 // digits of a decimal constant.
 int Scanner::Number() {

@@ -13,6 +13,15 @@ namespace Tolvex {
 
 class WordTrie;
 
+// Says whether a name may stand for more than itself: a macro.
+class NameFilter {
+public:
+  virtual bool mayExpand(wstring_view name) const = 0;
+
+protected:
+  ~NameFilter() = default;
+};
+
 class Scanner {
 public:
   static constexpr int EoF = CChunkBuffer::EoF;
@@ -34,6 +43,24 @@ public:
 
   // The next token; after the end of input, a new end-of-file token each time.
   Token* Scan() { return ahead.empty() ? NextToken() : ScanAhead(); }
+  // At the start of a line, a plain run (kind _plainRun) when the line opens
+  // with one in which names pass the filter; otherwise what Scan returns.
+  Token* ScanLine(const NameFilter& names);
+  // Where a plain run that starts at text[from] ends: at a line feed or a
+  // "//" before limit, or at limit itself when atLimit is set. A plain run
+  // scans to two or more tokens, blanks among them, of kinds that the pump
+  // and the top rule pass to the output unchanged, and no name in it may
+  // expand (names may be null when that is not asked). Negative when the
+  // text there does not start one: kNameRefused when a name stopped it.
+  static int plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names,
+                         int* tokens = nullptr);
+  // How many tokens a plain run stands for.
+  static int runTokens(const Token* run) {
+    int tokens = 0;
+    plainRunEnd(run->val, 0, run->len, true, nullptr, &tokens);
+    return tokens;
+  }
+  static constexpr int kNameRefused = -2;
   // Looks further ahead at each call, skipping comments; Scan returns the same
   // tokens later.
   Token* Peek();
@@ -108,6 +135,8 @@ private:
   size_t aheadFirst = 0;
   size_t peekAt = 0; // index into ahead of the next token Peek returns
 
+  static constexpr int kRunPause = 16; // lines scanned token by token after a name refused a run
+  int runPause = 0;
   int ch = 0;
   int pos = 0;
   int line = 0;

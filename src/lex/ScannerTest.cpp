@@ -363,3 +363,41 @@ TEST(ScannerLimits, OneMoreIsFatal) {
 }
 
 } // namespace
+
+// A plain run must stand for exactly the tokens the scanner cuts from the same
+// text: random lines over an alphabet rich in the cases that end runs.
+TEST(ScannerPlainRuns, AgreeWithTheScanner) {
+  const wstring alphabet = u"aZ_9 0x1uL.-/*=<>&|!;#\"@$\\\t[`\x80\xFF\x100\r";
+  unsigned seed = 12345;
+  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  int runs = 0;
+  for (int n = 0; n < 20000; ++n) {
+    wstring line;
+    for (unsigned len = next() % 12; len > 0; --len)
+      line += alphabet[next() % alphabet.size()];
+    int tokens = 0;
+    int end = Scanner::plainRunEnd(line.data(), 0, int(line.size()), true, nullptr, &tokens);
+    if (end < 0)
+      continue;
+    ++runs;
+    std::vector<Tok> scanned = scan(line);
+    ASSERT_EQ(int(scanned.size()), tokens) << "line " << Tok{0, line};
+    for (const Tok& t : scanned)
+      EXPECT_TRUE(t.kind <= kMaxT && t.kind != _newline && t.kind != _stringCon && t.kind != _charCon &&
+                  t.kind != _hash && t.kind != _semicolon && (t.kind < _tinclude || t.kind > _tpopblock))
+          << "line " << Tok{0, line} << " token " << t;
+  }
+  EXPECT_GT(runs, 1000);
+}
+
+TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
+  auto end = [](const wstring& s) { return Scanner::plainRunEnd(s.data(), 0, int(s.size()), false, nullptr); };
+  EXPECT_EQ(end(u"mov rax, 1\nx"), 10);
+  EXPECT_EQ(end(u"  add x // c\n"), 8);
+  EXPECT_LT(end(u"mov rax"), 0);          // no line end
+  EXPECT_LT(end(u"movrax\n"), 0);         // one token
+  EXPECT_LT(end(u"a,b\n"), 0);            // no blanks
+  EXPECT_LT(end(u"  --define x\n"), 0);   // a directive
+  EXPECT_LT(end(u"x 1.5\n"), 0);          // the integer context rule
+  EXPECT_LT(end(u"x /* c */\n"), 0);
+}

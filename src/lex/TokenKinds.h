@@ -11,10 +11,11 @@ enum TokenKind : int {
 #include "lex/TokenKinds.def"
   _noSym,    // 66: a character or incomplete token that forms no token
   _ccomment, // 67: a line comment, the one pragma
+  _plainRun, // 68: a stretch of a line that the pump may deliver whole (see Scanner::plainRunEnd)
 };
 
 constexpr int kMaxT = _noSym; // highest kind the grammar sees
-constexpr int kKindCount = _ccomment + 1;
+constexpr int kKindCount = _plainRun + 1;
 
 // Numbers 67..79 name the rule that found no alternative.
 enum RuleError : int {

@@ -77,9 +77,16 @@ void Parser::DoInclude() {
     Scanner file(getwstring(found), depth, scanner->stream->locals);
     file.name()->includedFrom = at.source;
     file.name()->includedLine = at.line;
-    for (Token* tk = file.Scan(); tk->kind != _EOF; tk = file.Scan())
+    // A plain run counts as the tokens it stands for.
+    long long count = 0;
+    bool lineStart = true;
+    for (Token* tk = file.ScanLine(macroNames); tk->kind != _EOF;
+         tk = lineStart ? file.ScanLine(macroNames) : file.Scan()) {
       includeTokens.push_back(tk);
-    if (ReserveSplice(static_cast<long long>(includeTokens.size()))) {
+      count += tk->kind == _plainRun ? Scanner::runTokens(tk) : 1;
+      lineStart = tk->kind == _newline;
+    }
+    if (ReserveSplice(count)) {
       result = IncludeResult::inserted;
       if (options.depfile)
         addDependency(found);

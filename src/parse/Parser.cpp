@@ -17,6 +17,7 @@ int parseIntegerLiteral(wstring_view text);
 
 Parser::Parser(CTokenStreamScanner* scanner)
     : scanner(scanner), errors(new Errors()), outFileName(nullptr) {
+  scanner->stream->plainRuns = &macroNames;
   InitMacros();
 }
 
@@ -51,6 +52,22 @@ void Parser::Pump() {
     while (la->deleted && la->kind != _EOF);
     uint8_t flags = kPumpFlags[la->kind];
     bool active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
+    if (flags & kRun) {
+      // Delivered or dropped whole only where no rule holds a position, so
+      // nothing can tell it from the tokens it stands for: each would be
+      // written, or dropped, in turn, and the error distance only ever asks
+      // whether two tokens have passed.
+      if (pinned == 0 && !active) {
+        dropInactive();
+        continue;
+      }
+      if (pinned == 0 && deliversRun(la)) {
+        errDist = std::min(errDist, 1 << 30) + 2;
+        return;
+      }
+      scanner->expandLast();
+      continue;
+    }
     if (!active && !(flags & (kConditional | kEval)) && la->kind != _EOF) {
       dropInactive(); // inactive text: dropped before anything else sees it
       continue;
@@ -126,6 +143,17 @@ void Parser::Pump() {
     }
     la = t;
   }
+}
+
+bool Parser::deliversRun(const Token* run) const {
+  if (chain || skipWhiteSpace || skipNewLine || skipConditionals || skipMacro)
+    return false;
+  if (!(ifstack.empty() || ifstack.back() == 0))
+    return false;
+  bool anyMacros = false;
+  for (const PMacroScope& scope : scopeStack)
+    anyMacros |= !scope->empty();
+  return !anyMacros || Scanner::plainRunEnd(run->val, 0, run->len, true, &macroNames) == run->len;
 }
 
 // A token of inactive text that nobody holds goes straight back to the arena,
@@ -315,8 +343,16 @@ void Parser::Tolvex() {
     if (!directive)
       writePending();
   };
-  while (StartOf(5)) {
+  while (StartOf(5) || la->kind == _plainRun) {
     switch (la->kind) {
+    case _plainRun:
+      // The blanks in it would each have ended the line start and written
+      // what waited in P: text that waits there is dropped.
+      directive = false;
+      P = wstring_view();
+      Get();
+      oAsm(1, t->text());
+      break;
     case _whitespace:
       directive = false;
       Get();

@@ -11,6 +11,7 @@
 
 #include "diag/Diagnostics.h"
 #include "driver/Options.h"
+#include "lex/Scanner.h"
 #include "lex/TokenKinds.h"
 #include "observe/Listener.h"
 #include "parse/MacroTable.h"
@@ -47,6 +48,7 @@ enum PumpFlag : uint8_t {
   kIdent = 8,
   kNewline = 16,
   kUnseen = 32, // kinds the grammar never sees: comments
+  kRun = 64,    // a plain run: delivered whole, dropped whole or scanned again
 };
 
 constexpr std::array<uint8_t, kKindCount> pumpFlags() {
@@ -59,6 +61,7 @@ constexpr std::array<uint8_t, kKindCount> pumpFlags() {
   f[_newline] = kNewline;
   for (int k = kMaxT + 1; k < kKindCount; ++k)
     f[k] = kUnseen;
+  f[_plainRun] = kRun;
   return f;
 }
 constexpr std::array<uint8_t, kKindCount> kPumpFlags = pumpFlags();
@@ -239,6 +242,14 @@ public:
 
 private:
   void Pump();
+  // Plain runs are cut with the macro table of the moment they are scanned;
+  // the pump asks again before it delivers one.
+  struct MacroNames : NameFilter {
+    explicit MacroNames(const Parser& parser) : parser(parser) {}
+    bool mayExpand(wstring_view name) const override { return parser.mayBeMacro(name); }
+    const Parser& parser;
+  } macroNames{*this};
+  bool deliversRun(const Token* run) const;
   bool deliversAsText(const Token* next) const {
     uint8_t flags = kPumpFlags[next->kind];
     if (flags & ~kIdent || next->deleted || (next->kind == _whitespace && skipWhiteSpace))

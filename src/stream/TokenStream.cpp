@@ -14,9 +14,10 @@ public:
     if (done)
       return false;
     for (int i = 0; i < kBatch && !done; ++i) {
-      Token* t = scanner.Scan();
+      Token* t = lineStart && stream.plainRuns ? scanner.ScanLine(*stream.plainRuns) : scanner.Scan();
       stream.insertBefore(at, t);
       done = t->kind == 0;
+      lineStart = t->kind == _newline;
     }
     return true;
   }
@@ -25,6 +26,7 @@ private:
   static constexpr int kBatch = 32;
   Scanner scanner;
   bool done = false;
+  bool lineStart = true;
 };
 
 // Tokens a reader holds at a time: the first block is sized for this.
@@ -73,6 +75,22 @@ Token* CTokenStream::pullAt(Token* marker) {
     marker = next;
   }
   return marker;
+}
+
+Token* CTokenStream::expandRun(Token* run) {
+  Scanner scanner(run->fileName, run->val, run->len, run->line, run->col, locals);
+  Token* first = nullptr;
+  for (Token* t = scanner.Scan();; t = scanner.Scan()) {
+    if (t->kind == _EOF) {
+      locals.recycle(t);
+      break;
+    }
+    link(t, run);
+    if (!first)
+      first = t;
+  }
+  recycle(run);
+  return first;
 }
 
 void CTokenStream::collapse(CTokenIterator from, CTokenIterator to) {

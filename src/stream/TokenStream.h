@@ -19,6 +19,7 @@
 
 namespace Tolvex {
 
+class NameFilter;
 using CTokenIterator = Token*;
 
 class CTokenStream {
@@ -66,6 +67,12 @@ public:
   size_t tokensMade() const { return locals.count(); }
   // Links t, made in this stream's arena, in front of at.
   void insertBefore(CTokenIterator at, Token* t) { link(t, at); }
+
+  // When set, the main file's lazy scanner cuts plain runs (Scanner::ScanLine)
+  // at line starts, asking this filter about the names in them.
+  const NameFilter* plainRuns = nullptr;
+  // Replaces a plain run with the tokens it scans to and returns the first.
+  Token* expandRun(Token* run);
 
   // Puts source's marker in front of at and returns the marker.
   Token* addSource(std::unique_ptr<Source> source, CTokenIterator at);
@@ -163,6 +170,12 @@ public:
     return t;
   }
   void ResetPeek() { peek = curr; }
+  // Replaces the plain run Scan delivered last with its tokens, which Scan
+  // delivers next.
+  void expandLast() {
+    curr = peek = stream->expandRun(prev);
+    prev = curr;
+  }
   // Gives back the token Scan delivered last, which the reader drops and
   // nothing else holds.
   void recycleLast() {
