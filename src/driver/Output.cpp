@@ -59,6 +59,9 @@ void Parser::writeText(int level, wstring_view text) {
         writeLineMarker(out, outLine, outFileName->text);
     }
   }
+  // A line break is one character; longer text is mostly plain.
+  if (text.size() > 1 && out.writePlain(text.data(), text.size()))
+    return;
   // Line breaks are counted in the same pass that copies the text; a
   // carriage return and line feed make one break.
   const wchar* p = text.data();

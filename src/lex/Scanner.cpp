@@ -401,7 +401,7 @@ Token* Scanner::ScanLine(const NameFilter& names) {
   bool atLineStart = pos == lineStart && oldEols == 0 && !chInjected && !chConverted && ch != EoF && ahead.empty();
   if (!atLineStart || (runPause > 0 && runPause--))
     return Scan();
-  int end = plainRunEnd(text, pos, textLen, false, &names);
+  int end = plainRunEnd(text, pos, textLen, false, names.any() ? &names : nullptr);
   if (end < 0) {
     // Text full of macro names would pay for every attempt twice.
     if (end == kNameRefused)
@@ -424,79 +424,81 @@ Token* Scanner::ScanLine(const NameFilter& names) {
 // (directives, "#", ";", quotes, "@", "\\", "$", block comments, carriage
 // returns, the period after a decimal constant) ends the attempt.
 int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count) {
-  auto at = [&](int i) { return i < limit ? int(text[i]) : EoF; };
-  auto suffix = [&](int i) {
-    int c = at(i);
+  const wchar* const end = text + limit;
+  auto at = [end](const wchar* p) { return p < end ? int(*p) : EoF; };
+  auto inRun = [end](const wchar* p, uint8_t cls) { return p < end && *p < 128 && (kCharClass[*p] & cls); };
+  auto suffix = [&](const wchar* p) {
+    int c = at(p);
     if (c == 'u' || c == 'U')
-      return at(i + 1) == 'l' || at(i + 1) == 'L' ? i + 2 : i + 1;
+      return at(p + 1) == 'l' || at(p + 1) == 'L' ? p + 2 : p + 1;
     if (c == 'l' || c == 'L')
-      return at(i + 1) == 'u' || at(i + 1) == 'U' ? i + 2 : i + 1;
-    return i;
+      return at(p + 1) == 'u' || at(p + 1) == 'U' ? p + 2 : p + 1;
+    return p;
   };
   int tokens = 0;
   bool blanks = false;
-  int i = from;
-  for (;; ++tokens) {
-    int c = at(i);
-    if (c == EoF || c == '\n' || (c == '/' && at(i + 1) == '/')) {
+  for (const wchar* p = text + from;; ++tokens) {
+    int c = at(p);
+    if (c == EoF || c == '\n' || (c == '/' && at(p + 1) == '/')) {
       if (count)
         *count = tokens;
       bool whole = atLimit ? c == EoF : c != EoF;
-      return whole && tokens >= 2 && blanks ? i : -1;
+      return whole && tokens >= 2 && blanks ? int(p - text) : -1;
     }
-    if (isLetter(c)) {
-      int j = i + 1;
-      while (isIdentChar(at(j)))
-        ++j;
-      if (names && names->mayExpand(wstring_view(text + i, size_t(j - i))))
+    uint8_t cls = c < 128 ? kCharClass[c] : 0;
+    if (cls & kLetter) {
+      const wchar* q = p + 1;
+      while (inRun(q, kLetter | kDigit))
+        ++q;
+      if (names && names->mayExpand(wstring_view(p, size_t(q - p))))
         return kNameRefused;
-      i = j;
-    } else if (isBlank(c)) {
-      while (isBlank(at(++i))) {
+      p = q;
+    } else if (cls & kBlank) {
+      while (inRun(++p, kBlank)) {
       }
       blanks = true;
-    } else if (isDigit(c)) {
-      if (c == '0' && (at(i + 1) == 'x' || at(i + 1) == 'X')) {
-        i += 2;
-        if (isHex(at(i))) {
-          while (isHex(at(i)))
-            ++i;
-          i = suffix(i);
+    } else if (cls & kDigit) {
+      if (c == '0' && (at(p + 1) == 'x' || at(p + 1) == 'X')) {
+        p += 2;
+        if (inRun(p, kDigit | kHexLetter)) {
+          while (inRun(p, kDigit | kHexLetter))
+            ++p;
+          p = suffix(p);
         }
         continue; // "0x" alone is a token of its own
       }
-      while (isDigit(at(i)))
-        ++i;
-      int s = suffix(i);
-      if (s == i && at(i) == '.')
+      while (inRun(p, kDigit))
+        ++p;
+      const wchar* s = suffix(p);
+      if (s == p && at(p) == '.')
         return -1;
-      i = s;
+      p = s;
     } else {
-      int d = at(i + 1);
+      int d = at(p + 1);
       switch (c) {
       case '-':
         if (d == '-')
           return -1;
-        ++i;
+        ++p;
         break;
       case '/':
         if (d == '*')
           return -1;
-        ++i;
+        ++p;
         break;
-      case '!': case '=': i += d == '=' ? 2 : 1; break;
-      case '&': i += d == '&' ? 2 : 1; break;
-      case '|': i += d == '|' ? 2 : 1; break;
-      case '<': i += d == '=' || d == '<' ? 2 : 1; break;
-      case '>': i += d == '=' || d == '>' ? 2 : 1; break;
+      case '!': case '=': p += d == '=' ? 2 : 1; break;
+      case '&': p += d == '&' ? 2 : 1; break;
+      case '|': p += d == '|' ? 2 : 1; break;
+      case '<': p += d == '=' || d == '<' ? 2 : 1; break;
+      case '>': p += d == '=' || d == '>' ? 2 : 1; break;
       case '.': case ',': case ':': case '+': case '~': case '^': case '(': case ')': case '?': case '*':
       case '%': case '[': case ']': case '{': case '}': case '`':
-        ++i;
+        ++p;
         break;
       default:
         if (c < 0x80 || c > 0xFF)
           return -1;
-        ++i; // a character of 0x80..0xFF stands alone
+        ++p; // a character of 0x80..0xFF stands alone
         break;
       }
     }

@@ -17,6 +17,8 @@ class WordTrie;
 class NameFilter {
 public:
   virtual bool mayExpand(wstring_view name) const = 0;
+  // False while no name can expand at all.
+  virtual bool any() const = 0;
 
 protected:
   ~NameFilter() = default;

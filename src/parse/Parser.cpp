@@ -150,10 +150,7 @@ bool Parser::deliversRun(const Token* run) const {
     return false;
   if (!(ifstack.empty() || ifstack.back() == 0))
     return false;
-  bool anyMacros = false;
-  for (const PMacroScope& scope : scopeStack)
-    anyMacros |= !scope->empty();
-  return !anyMacros || Scanner::plainRunEnd(run->val, 0, run->len, true, &macroNames) == run->len;
+  return !macroNames.any() || Scanner::plainRunEnd(run->val, 0, run->len, true, &macroNames) == run->len;
 }
 
 // A token of inactive text that nobody holds goes straight back to the arena,

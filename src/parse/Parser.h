@@ -247,6 +247,12 @@ private:
   struct MacroNames : NameFilter {
     explicit MacroNames(const Parser& parser) : parser(parser) {}
     bool mayExpand(wstring_view name) const override { return parser.mayBeMacro(name); }
+    bool any() const override {
+      for (const PMacroScope& scope : scopeStack)
+        if (!scope->empty())
+          return true;
+      return false;
+    }
     const Parser& parser;
   } macroNames{*this};
   bool deliversRun(const Token* run) const;

@@ -54,14 +54,16 @@ public:
       used += len;
       return true;
     }
-    bool plain = true;
+    unsigned special = 0; // branch-free and unaliased, so that the loop vectorises
+    char* __restrict to = out;
+    const wchar* __restrict from = text;
     for (size_t i = 0; i < len; ++i) {
-      wchar c = text[i];
-      out[i] = static_cast<char>(c);
-      plain &= c <= 0xFF && c != u'\n' && c != u'\r';
+      unsigned c = from[i];
+      to[i] = static_cast<char>(c);
+      special |= unsigned(c > 0xFF) | unsigned(c == u'\n') | unsigned(c == u'\r');
     }
-    used += plain ? len : 0;
-    return plain;
+    used += special ? 0 : len;
+    return !special;
   }
   // Room for n more bytes in the buffer (n <= capacity()), to fill with commit().
   char* reserve(size_t n) {
