@@ -401,7 +401,14 @@ Token* Scanner::ScanLine(const NameFilter& names) {
   bool atLineStart = pos == lineStart && oldEols == 0 && !chInjected && !chConverted && ch != EoF && ahead.empty();
   if (!atLineStart || (runPause > 0 && runPause--))
     return Scan();
-  int end = plainRunEnd(text, pos, textLen, false, names.any() ? &names : nullptr);
+  if (breakLimit < 0) {
+    // A run must be followed by a line end: the tokens after the source's
+    // last one are another file's, or the text after an inclusion.
+    breakLimit = textLen;
+    while (breakLimit > 0 && text[breakLimit - 1] != '\n' && text[breakLimit - 1] != '\r')
+      --breakLimit;
+  }
+  int end = plainRunEnd(text, pos, breakLimit, false, names.any() ? &names : nullptr);
   if (end < 0) {
     // Text full of macro names would pay for every attempt twice.
     if (end == kNameRefused)
@@ -414,7 +421,7 @@ Token* Scanner::ScanLine(const NameFilter& names) {
   t->col = lineCol;
   t->kind = _plainRun;
   t->setText(wstring_view(text + pos, size_t(end - pos)));
-  next = end; // what follows is a line feed or "//": the line state holds
+  next = end; // what follows is a line feed, "//", blanks or a name: the line state holds
   NextCh();
   return t;
 }
@@ -437,6 +444,9 @@ int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, c
   };
   int tokens = 0;
   bool blanks = false;
+  // Where the last token started, and whether blanks came before it.
+  const wchar* last = nullptr;
+  bool blanksBeforeLast = false;
   for (const wchar* p = text + from;; ++tokens) {
     int c = at(p);
     if (c == EoF || c == '\n' || (c == '/' && at(p + 1) == '/')) {
@@ -450,14 +460,27 @@ int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, c
       const wchar* q = p + 1;
       while (inRun(q, kLetter | kDigit))
         ++q;
-      if (names && names->mayExpand(wstring_view(p, size_t(q - p))))
-        return kNameRefused;
+      if (names && names->mayExpand(wstring_view(p, size_t(q - p)))) {
+        // A run cut short ends before the token in front of the name: the
+        // pump reads that name while it delivers the token in front, and
+        // what the name does (writing, hiding output) must come after all
+        // text before that token and before that token itself.
+        if (atLimit || tokens < 3 || !blanksBeforeLast)
+          return kNameRefused;
+        return int(last - text);
+      }
+      blanksBeforeLast = blanks;
+      last = p;
       p = q;
     } else if (cls & kBlank) {
+      blanksBeforeLast = blanks;
+      last = p;
       while (inRun(++p, kBlank)) {
       }
       blanks = true;
     } else if (cls & kDigit) {
+      blanksBeforeLast = blanks;
+      last = p;
       if (c == '0' && (at(p + 1) == 'x' || at(p + 1) == 'X')) {
         p += 2;
         if (inRun(p, kDigit | kHexLetter)) {
@@ -474,6 +497,8 @@ int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, c
         return -1;
       p = s;
     } else {
+      blanksBeforeLast = blanks;
+      last = p;
       int d = at(p + 1);
       switch (c) {
       case '-':

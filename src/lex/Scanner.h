@@ -49,7 +49,8 @@ public:
   // with one in which names pass the filter; otherwise what Scan returns.
   Token* ScanLine(const NameFilter& names);
   // Where a plain run that starts at text[from] ends: at a line feed or a
-  // "//" before limit, or at limit itself when atLimit is set. A plain run
+  // "//" before limit, or short of a name that may expand and the token in
+  // front of it; or at limit itself when atLimit is set. A plain run
   // scans to two or more tokens, blanks among them, of kinds that the pump
   // and the top rule pass to the output unchanged, and no name in it may
   // expand (names may be null when that is not asked). Negative when the
@@ -139,6 +140,7 @@ private:
 
   static constexpr int kRunPause = 16; // lines scanned token by token after a name refused a run
   int runPause = 0;
+  int breakLimit = -1; // just past the last line end; runs lie before it
   int ch = 0;
   int pos = 0;
   int line = 0;

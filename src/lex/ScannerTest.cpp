@@ -400,4 +400,14 @@ TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
   EXPECT_LT(end(u"  --define x\n"), 0);   // a directive
   EXPECT_LT(end(u"x 1.5\n"), 0);          // the integer context rule
   EXPECT_LT(end(u"x /* c */\n"), 0);
+
+  struct OnlyX : NameFilter {
+    bool mayExpand(wstring_view name) const override { return name == u"X"; }
+    bool any() const override { return true; }
+  } onlyX;
+  auto upTo = [&](const wstring& s) { return Scanner::plainRunEnd(s.data(), 0, int(s.size()), false, &onlyX); };
+  EXPECT_EQ(upTo(u"  mov X, 1\n"), 5); // short of the token in front of the name
+  EXPECT_EQ(upTo(u"a b c,X\n"), 5);
+  EXPECT_LT(upTo(u"ab X\n"), 0); // "ab" alone is too short
+  EXPECT_LT(upTo(u"  X\n"), 0);
 }

@@ -74,6 +74,9 @@ public:
   // False when the scope certainly holds no macro of that name.
   bool mayHold(wstring_view name) const { return !macros.empty() && mayHold(hashOf(name)); }
   bool mayHold(size_t hash) const { return filter[slot(hash)] != 0; }
+  bool holds(wstring_view name, size_t hash) const {
+    return mayHold(hash) && macros.find(HashedName{name, hash}) != macros.end();
+  }
   bool empty() const { return macros.empty(); }
   // Replaces any entry of the same name.
   void define(const wstring& name, PMacro macro);

@@ -56,12 +56,14 @@ void Parser::Pump() {
       // Delivered or dropped whole only where no rule holds a position, so
       // nothing can tell it from the tokens it stands for: each would be
       // written, or dropped, in turn, and the error distance only ever asks
-      // whether two tokens have passed.
+      // whether two tokens have passed. It is delivered only after a line
+      // end, to the top rule: after other text (an included file that ends
+      // without one) a rule such as the one after ";" reads its blanks.
       if (pinned == 0 && !active) {
         dropInactive();
         continue;
       }
-      if (pinned == 0 && deliversRun(la)) {
+      if (pinned == 0 && t && t->kind == _newline && deliversRun(la)) {
         errDist = std::min(errDist, 1 << 30) + 2;
         return;
       }

@@ -246,7 +246,13 @@ private:
   // the pump asks again before it delivers one.
   struct MacroNames : NameFilter {
     explicit MacroNames(const Parser& parser) : parser(parser) {}
-    bool mayExpand(wstring_view name) const override { return parser.mayBeMacro(name); }
+    bool mayExpand(wstring_view name) const override {
+      size_t hash = CMacroScope::hashOf(name);
+      for (const PMacroScope& scope : scopeStack)
+        if (scope->holds(name, hash))
+          return true;
+      return false;
+    }
     bool any() const override {
       for (const PMacroScope& scope : scopeStack)
         if (!scope->empty())
