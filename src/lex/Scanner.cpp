@@ -409,6 +409,10 @@ Token* Scanner::ScanLine(const NameFilter& names) {
       --breakLimit;
   }
   int end = plainRunEnd(text, pos, breakLimit, false, names.any() ? &names : nullptr);
+  // A long line is left to the scanner: it may hold a token too long to
+  // accept, and a run scanned again makes all its tokens at once.
+  if (end - pos > kMaxRunLength)
+    end = -1;
   if (end < 0) {
     // Text full of macro names would pay for every attempt twice.
     if (end == kNameRefused)

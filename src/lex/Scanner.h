@@ -64,6 +64,7 @@ public:
     return tokens;
   }
   static constexpr int kNameRefused = -2;
+  static constexpr int kMaxRunLength = 4096; // characters
   // Looks further ahead at each call, skipping comments; Scan returns the same
   // tokens later.
   Token* Peek();
