@@ -13,18 +13,20 @@ public:
   bool fill(CTokenStream& stream, CTokenIterator at) override {
     if (done)
       return false;
-    for (int i = 0; i < kBatch && !done; ++i) {
+    for (int i = 0; i < batch && !done; ++i) {
       Token* t = lineStart && stream.plainRuns ? scanner.ScanLine(*stream.plainRuns) : scanner.Scan();
       stream.insertBefore(at, t);
       done = t->kind == 0;
       lineStart = t->kind == _newline;
     }
+    batch = kBatch;
     return true;
   }
 
 private:
   static constexpr int kBatch = 32;
   Scanner scanner;
+  int batch = 1; // the first token is read before the reader can say how to cut runs
   bool done = false;
   bool lineStart = true;
 };
@@ -79,18 +81,23 @@ Token* CTokenStream::pullAt(Token* marker) {
 
 Token* CTokenStream::expandRun(Token* run) {
   Scanner scanner(run->fileName, run->val, run->len, run->line, run->col, locals);
-  Token* first = nullptr;
+  // The run becomes its first token, so that a position a rule took at it
+  // stays where it was.
+  Token* first = scanner.Scan();
+  run->setText(first->text());
+  run->kind = first->kind;
+  run->line = first->line;
+  run->col = first->col;
+  locals.recycle(first);
+  Token* after = run->next;
   for (Token* t = scanner.Scan();; t = scanner.Scan()) {
     if (t->kind == _EOF) {
       locals.recycle(t);
       break;
     }
-    link(t, run);
-    if (!first)
-      first = t;
+    link(t, after);
   }
-  recycle(run);
-  return first;
+  return run;
 }
 
 void CTokenStream::collapse(CTokenIterator from, CTokenIterator to) {

@@ -71,7 +71,8 @@ public:
   // When set, the main file's lazy scanner cuts plain runs (Scanner::ScanLine)
   // at line starts, asking this filter about the names in them.
   const NameFilter* plainRuns = nullptr;
-  // Replaces a plain run with the tokens it scans to and returns the first.
+  // Turns a plain run into the tokens it scans to; the run itself becomes
+  // the first of them.
   Token* expandRun(Token* run);
 
   // Puts source's marker in front of at and returns the marker.
@@ -172,10 +173,7 @@ public:
   void ResetPeek() { peek = curr; }
   // Replaces the plain run Scan delivered last with its tokens, which Scan
   // delivers next.
-  void expandLast() {
-    curr = peek = stream->expandRun(prev);
-    prev = curr;
-  }
+  void expandLast() { curr = peek = prev = stream->expandRun(prev); }
   // Gives back the token Scan delivered last, which the reader drops and
   // nothing else holds.
   void recycleLast() {
