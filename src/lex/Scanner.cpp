@@ -408,7 +408,7 @@ Token* Scanner::ScanLine(const NameFilter& names) {
     while (breakLimit > 0 && text[breakLimit - 1] != '\n' && text[breakLimit - 1] != '\r')
       --breakLimit;
   }
-  int end = plainRunEnd(text, pos, breakLimit, false, names.any() ? &names : nullptr);
+  int end = plainRunEnd(text, pos, breakLimit, false, names.any() ? &names : nullptr, &runTokenCount);
   // A long line is left to the scanner: it may hold a token too long to
   // accept, and a run scanned again makes all its tokens at once.
   if (end - pos > kMaxRunLength)
@@ -471,6 +471,8 @@ int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, c
         // text before that token and before that token itself.
         if (atLimit || tokens < 3 || !blanksBeforeLast)
           return kNameRefused;
+        if (count)
+          *count = tokens - 1;
         return int(last - text);
       }
       blanksBeforeLast = blanks;

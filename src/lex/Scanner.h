@@ -57,12 +57,8 @@ public:
   // text there does not start one: kNameRefused when a name stopped it.
   static int plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names,
                          int* tokens = nullptr);
-  // How many tokens a plain run stands for.
-  static int runTokens(const Token* run) {
-    int tokens = 0;
-    plainRunEnd(run->val, 0, run->len, true, nullptr, &tokens);
-    return tokens;
-  }
+  // How many tokens the plain run ScanLine returned last stands for.
+  int lastRunTokens() const { return runTokenCount; }
   static constexpr int kNameRefused = -2;
   static constexpr int kMaxRunLength = 4096; // characters
   // Looks further ahead at each call, skipping comments; Scan returns the same
@@ -142,6 +138,7 @@ private:
   static constexpr int kRunPause = 16; // lines scanned token by token after a name refused a run
   int runPause = 0;
   int breakLimit = -1; // just past the last line end; runs lie before it
+  int runTokenCount = 0;
   int ch = 0;
   int pos = 0;
   int line = 0;

@@ -410,4 +410,11 @@ TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
   EXPECT_EQ(upTo(u"a b c,X\n"), 5);
   EXPECT_LT(upTo(u"ab X\n"), 0); // "ab" alone is too short
   EXPECT_LT(upTo(u"  X\n"), 0);
+  // The count given with a cut is that of the run it cuts.
+  for (const wstring& line : {wstring(u"a b c,X\n"), wstring(u"  mov X, 1\n"), wstring(u"  a 0x1fL+b // c\n")}) {
+    int tokens = -1;
+    int cut = Scanner::plainRunEnd(line.data(), 0, int(line.size()), false, &onlyX, &tokens);
+    ASSERT_GT(cut, 0);
+    EXPECT_EQ(tokens, int(scan(line.substr(0, size_t(cut))).size())) << Tok{0, line};
+  }
 }

@@ -83,7 +83,7 @@ void Parser::DoInclude() {
     for (Token* tk = file.ScanLine(macroNames); tk->kind != _EOF;
          tk = lineStart ? file.ScanLine(macroNames) : file.Scan()) {
       includeTokens.push_back(tk);
-      count += tk->kind == _plainRun ? Scanner::runTokens(tk) : 1;
+      count += tk->kind == _plainRun ? file.lastRunTokens() : 1;
       lineStart = tk->kind == _newline;
     }
     if (ReserveSplice(count)) {
