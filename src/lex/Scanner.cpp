@@ -448,10 +448,14 @@ int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, c
   };
   int tokens = 0;
   bool blanks = false;
-  // Where the last token started, and whether blanks came before it.
+  // Where this token and the one before it started, and whether blanks came
+  // before each.
+  const wchar* start = nullptr;
   const wchar* last = nullptr;
-  bool blanksBeforeLast = false;
-  for (const wchar* p = text + from;; ++tokens) {
+  bool blanksBeforeStart = false, blanksBeforeLast = false;
+  for (const wchar* p = text + from;; ++tokens, last = start, blanksBeforeLast = blanksBeforeStart) {
+    start = p;
+    blanksBeforeStart = blanks;
     int c = at(p);
     if (c == EoF || c == '\n' || (c == '/' && at(p + 1) == '/')) {
       if (count)
@@ -475,18 +479,12 @@ int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, c
           *count = tokens - 1;
         return int(last - text);
       }
-      blanksBeforeLast = blanks;
-      last = p;
       p = q;
     } else if (cls & kBlank) {
-      blanksBeforeLast = blanks;
-      last = p;
       while (inRun(++p, kBlank)) {
       }
       blanks = true;
     } else if (cls & kDigit) {
-      blanksBeforeLast = blanks;
-      last = p;
       if (c == '0' && (at(p + 1) == 'x' || at(p + 1) == 'X')) {
         p += 2;
         if (inRun(p, kDigit | kHexLetter)) {
@@ -503,8 +501,6 @@ int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, c
         return -1;
       p = s;
     } else {
-      blanksBeforeLast = blanks;
-      last = p;
       int d = at(p + 1);
       switch (c) {
       case '-':

@@ -45,9 +45,13 @@ public:
 
   // The next token; after the end of input, a new end-of-file token each time.
   Token* Scan() { return ahead.empty() ? NextToken() : ScanAhead(); }
-  // At the start of a line, a plain run (kind _plainRun) when the line opens
-  // with one in which names pass the filter; otherwise what Scan returns.
-  Token* ScanLine(const NameFilter& names);
+  // What Scan returns, or after a line end, with a filter given, a plain run
+  // (kind _plainRun) when the line opens with one whose names pass it.
+  Token* ScanRuns(const NameFilter* names) {
+    Token* t = names && afterLineEnd ? ScanLine(*names) : Scan();
+    afterLineEnd = t->kind == _newline;
+    return t;
+  }
   // Where a plain run that starts at text[from] ends: at a line feed or a
   // "//" before limit, or short of a name that may expand and the token in
   // front of it; or at limit itself when atLimit is set. A plain run
@@ -57,7 +61,7 @@ public:
   // text there does not start one: kNameRefused when a name stopped it.
   static int plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names,
                          int* tokens = nullptr);
-  // How many tokens the plain run ScanLine returned last stands for.
+  // How many tokens the plain run ScanRuns returned last stands for.
   int lastRunTokens() const { return runTokenCount; }
   static constexpr int kNameRefused = -2;
   static constexpr int kMaxRunLength = 4096; // characters
@@ -70,6 +74,7 @@ public:
 private:
   void Init();
   Token* ScanAhead();
+  Token* ScanLine(const NameFilter& names);
   // Only positions are recorded per character; the line and column of a
   // token's first character are worked out when the token starts (Locate).
   void NextCh() {
@@ -139,6 +144,7 @@ private:
   int runPause = 0;
   int breakLimit = -1; // just past the last line end; runs lie before it
   int runTokenCount = 0;
+  bool afterLineEnd = true;
   int ch = 0;
   int pos = 0;
   int line = 0;

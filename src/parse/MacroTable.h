@@ -71,8 +71,7 @@ public:
   std::unordered_map<wstring, PMacro, NameHash, std::equal_to<>> macros;
 
   PMacro find(wstring_view name) const;
-  // False when the scope certainly holds no macro of that name.
-  bool mayHold(wstring_view name) const { return !macros.empty() && mayHold(hashOf(name)); }
+  // False when the scope certainly holds no macro of the name with this hash.
   bool mayHold(size_t hash) const { return filter[slot(hash)] != 0; }
   bool holds(wstring_view name, size_t hash) const {
     return mayHold(hash) && macros.find(HashedName{name, hash}) != macros.end();

@@ -79,12 +79,9 @@ void Parser::DoInclude() {
     file.name()->includedLine = at.line;
     // A plain run counts as the tokens it stands for.
     long long count = 0;
-    bool lineStart = true;
-    for (Token* tk = file.ScanLine(macroNames); tk->kind != _EOF;
-         tk = lineStart ? file.ScanLine(macroNames) : file.Scan()) {
+    for (Token* tk = file.ScanRuns(&macroNames); tk->kind != _EOF; tk = file.ScanRuns(&macroNames)) {
       includeTokens.push_back(tk);
       count += tk->kind == _plainRun ? file.lastRunTokens() : 1;
-      lineStart = tk->kind == _newline;
     }
     if (ReserveSplice(count)) {
       result = IncludeResult::inserted;

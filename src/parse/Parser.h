@@ -245,7 +245,6 @@ private:
   // Plain runs are cut with the macro table of the moment they are scanned;
   // the pump asks again before it delivers one.
   struct MacroNames : NameFilter {
-    explicit MacroNames(const Parser& parser) : parser(parser) {}
     bool mayExpand(wstring_view name) const override {
       size_t hash = CMacroScope::hashOf(name);
       for (const PMacroScope& scope : scopeStack)
@@ -259,8 +258,7 @@ private:
           return true;
       return false;
     }
-    const Parser& parser;
-  } macroNames{*this};
+  } macroNames;
   bool deliversRun(const Token* run) const;
   bool deliversAsText(const Token* next) const {
     uint8_t flags = kPumpFlags[next->kind];

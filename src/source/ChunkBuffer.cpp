@@ -77,64 +77,57 @@ size_t readFully(int fd, void* to, size_t len) {
 } // namespace
 
 CChunkData::CChunkData(const wstring& filename, int includeDepth) {
-  std::string narrow = getstring(filename);
-  bool isStdin = hasStdin && includeDepth == 0 && filename == kStdinName;
-  if (!isStdin && loadRegularFile(narrow, filename, includeDepth))
+  if (hasStdin && includeDepth == 0 && filename == kStdinName) {
+    if (static_cast<long long>(stdinBytes.size()) >= kMaxSourceBytes)
+      fail("Error: file '", filename, "' is too large (2 GiB or more)\n", false);
+    fileName = textStore().name(filename, includeDepth);
+    Buffer* buffer = new Buffer(stdinBytes.data(), int(stdinBytes.size()));
+    clearStandardInput();
+    decode(buffer, filename);
     return;
-  FILE* f = isStdin ? nullptr : std::fopen(narrow.c_str(), "rb");
-  struct stat info {};
-  if (f && (fstat(fileno(f), &info) != 0 || S_ISDIR(info.st_mode))) {
-    std::fclose(f);
-    f = nullptr;
   }
-  if (!f && !isStdin)
+  int fd = ::open(getstring(filename).c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info {};
+  if (fd >= 0 && (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))) {
+    ::close(fd);
+    fd = -1;
+  }
+  if (fd < 0)
     fail("Error: can't open file '", filename, "'\n", false);
-  long long size = isStdin ? static_cast<long long>(stdinBytes.size()) : S_ISREG(info.st_mode) ? info.st_size : 0;
-  if (size >= kMaxSourceBytes) {
-    if (f)
-      std::fclose(f);
+  bool regular = S_ISREG(info.st_mode);
+  if (regular && info.st_size >= kMaxSourceBytes) {
+    ::close(fd);
     fail("Error: file '", filename, "' is too large (2 GiB or more)\n", false);
   }
   fileName = textStore().name(filename, includeDepth);
-  Buffer* buffer = isStdin ? new Buffer(stdinBytes.data(), int(size)) : new Buffer(f, false);
-  if (isStdin)
-    clearStandardInput();
-  decode(buffer, filename);
+  if (regular) {
+    loadRegularFile(fd, size_t(info.st_size), filename);
+    return;
+  }
+  // A pipe or a device: read through a stream on the same descriptor.
+  FILE* f = ::fdopen(fd, "rb");
+  if (!f) {
+    ::close(fd);
+    fail("Error: can't open file '", filename, "'\n", false);
+  }
+  decode(new Buffer(f, false), filename);
 }
 
 // A regular file is read with a handful of system calls, and text without a
 // byte order mark is widened where it lies: its bytes are read into the upper
 // half of the character array, which the widening overtakes only after
-// reading them. False, with nothing done, for anything but a regular file.
-bool CChunkData::loadRegularFile(const std::string& narrow, const wstring& filename, int includeDepth) {
-  int fd = ::open(narrow.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0)
-    fail("Error: can't open file '", filename, "'\n", false);
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    fail("Error: can't open file '", filename, "'\n", false);
-  }
-  if (!S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return false;
-  }
-  if (info.st_size >= kMaxSourceBytes) {
-    ::close(fd);
-    fail("Error: file '", filename, "' is too large (2 GiB or more)\n", false);
-  }
-  fileName = textStore().name(filename, includeDepth);
-  size_t size = size_t(info.st_size);
+// reading them. Closes fd.
+void CChunkData::loadRegularFile(int fd, size_t size, const wstring& filename) {
   // The first bytes tell whether the text is UTF-8 with a byte order mark.
   static unsigned char head[1 << 16]; // not on the stack: a run is one thread
   size_t got = readFully(fd, head, std::min(size, sizeof head));
-  if (got > 0 && static_cast<unsigned char>(head[0]) == 0xEF) {
+  if (got > 0 && head[0] == 0xEF) {
     std::string bytes(reinterpret_cast<char*>(head), got);
     bytes.resize(size);
     bytes.resize(got + readFully(fd, bytes.data() + got, size - got));
     ::close(fd);
     decode(new Buffer(bytes.data(), int(bytes.size())), filename);
-    return true;
+    return;
   }
   wchar* text = textStore().allocate(size);
   std::copy(head, head + got, text);
@@ -152,7 +145,6 @@ bool CChunkData::loadRegularFile(const std::string& narrow, const wstring& filen
   ::close(fd);
   data = text;
   dataLen = int(got);
-  return true;
 }
 
 // Decodes what buffer holds, taking it over: UTF-8 after a byte order mark,

@@ -43,7 +43,7 @@ public:
   int fileCol = 1;
 
 private:
-  bool loadRegularFile(const std::string& narrow, const wstring& filename, int includeDepth);
+  void loadRegularFile(int fd, size_t size, const wstring& filename);
   void decode(Buffer* buffer, const wstring& filename);
 };
 using PChunkData = linked_ptr<CChunkData>;

@@ -14,10 +14,9 @@ public:
     if (done)
       return false;
     for (int i = 0; i < batch && !done; ++i) {
-      Token* t = lineStart && stream.plainRuns ? scanner.ScanLine(*stream.plainRuns) : scanner.Scan();
+      Token* t = scanner.ScanRuns(stream.plainRuns);
       stream.insertBefore(at, t);
       done = t->kind == 0;
-      lineStart = t->kind == _newline;
     }
     batch = kBatch;
     return true;
@@ -28,7 +27,6 @@ private:
   Scanner scanner;
   int batch = 1; // the first token is read before the reader can say how to cut runs
   bool done = false;
-  bool lineStart = true;
 };
 
 // Tokens a reader holds at a time: the first block is sized for this.
@@ -90,13 +88,10 @@ Token* CTokenStream::expandRun(Token* run) {
   run->col = first->col;
   locals.recycle(first);
   Token* after = run->next;
-  for (Token* t = scanner.Scan();; t = scanner.Scan()) {
-    if (t->kind == _EOF) {
-      locals.recycle(t);
-      break;
-    }
+  Token* t = scanner.Scan();
+  for (; t->kind != _EOF; t = scanner.Scan())
     link(t, after);
-  }
+  locals.recycle(t);
   return run;
 }
 

@@ -68,7 +68,7 @@ public:
   // Links t, made in this stream's arena, in front of at.
   void insertBefore(CTokenIterator at, Token* t) { link(t, at); }
 
-  // When set, the main file's lazy scanner cuts plain runs (Scanner::ScanLine)
+  // When set, the main file's lazy scanner cuts plain runs (Scanner::ScanRuns)
   // at line starts, asking this filter about the names in them.
   const NameFilter* plainRuns = nullptr;
   // Turns a plain run into the tokens it scans to; the run itself becomes

@@ -54,12 +54,10 @@ public:
       used += len;
       return true;
     }
-    unsigned special = 0; // branch-free and unaliased, so that the loop vectorises
-    char* __restrict to = out;
-    const wchar* __restrict from = text;
+    unsigned special = 0; // longer text: no branch per character
     for (size_t i = 0; i < len; ++i) {
-      unsigned c = from[i];
-      to[i] = static_cast<char>(c);
+      unsigned c = text[i];
+      out[i] = static_cast<char>(c);
       special |= unsigned(c > 0xFF) | unsigned(c == u'\n') | unsigned(c == u'\r');
     }
     used += special ? 0 : len;
