@@ -424,6 +424,7 @@ Token* Scanner::ScanLine(const NameFilter& names) {
   t->line = curLine;
   t->col = lineCol;
   t->kind = _plainRun;
+  t->depth = NameFilter::stamp(names.changes());
   t->setText(wstring_view(text + pos, size_t(end - pos)));
   next = end; // what follows is a line feed, "//", blanks or a name: the line state holds
   NextCh();

@@ -19,6 +19,15 @@ public:
   virtual bool mayExpand(wstring_view name) const = 0;
   // False while no name can expand at all.
   virtual bool any() const = 0;
+  // Raised whenever a name may have started to expand.
+  virtual uint64_t changes() const = 0;
+
+  // A run records the changes it was cut at, so that one delivered before
+  // any further change needs no second look. Past kStale a record could wrap
+  // around, so such runs are always looked at again.
+  static constexpr uint16_t kStale = 0xFFFF;
+  static uint16_t stamp(uint64_t changes) { return changes < kStale ? uint16_t(changes) : kStale; }
+  bool unchangedSince(uint16_t cut) const { return cut != kStale && cut == stamp(changes()); }
 
 protected:
   ~NameFilter() = default;

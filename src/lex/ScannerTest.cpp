@@ -404,6 +404,7 @@ TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
   struct OnlyX : NameFilter {
     bool mayExpand(wstring_view name) const override { return name == u"X"; }
     bool any() const override { return true; }
+    uint64_t changes() const override { return 0; }
   } onlyX;
   auto upTo = [&](const wstring& s) { return Scanner::plainRunEnd(s.data(), 0, int(s.size()), false, &onlyX); };
   EXPECT_EQ(upTo(u"  mov X, 1\n"), 5); // short of the token in front of the name

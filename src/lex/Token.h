@@ -23,7 +23,9 @@ public:
   int32_t col = 0;
   uint8_t kind = 0;
   bool deleted = false;
-  uint16_t depth = 0; // how many macro expansions nest around the text that made it
+  // How many macro expansions nest around the text that made it; a plain
+  // run, always source text, keeps the name filter's stamp here instead.
+  uint16_t depth = 0;
 
   Token() = default;
   // A copy shares the text and the file name, and is unlinked and not deleted.

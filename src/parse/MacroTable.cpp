@@ -88,6 +88,7 @@ void CMacroScope::insert(const wstring& name, PMacro macro) {
   if (macros.emplace(name, macro).second) {
     ++filter[slot(hashOf(name))];
     macro->order = ++definitions;
+    ++namesEntered;
   }
 }
 

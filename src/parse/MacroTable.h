@@ -82,6 +82,8 @@ public:
   // Keeps an existing entry.
   void insert(const wstring& name, PMacro macro);
   void erase(wstring_view name);
+  // Names entered into any scope so far; scopes are made empty.
+  static inline uint64_t namesEntered = 0;
 
 private:
   uint64_t definitions = 0;

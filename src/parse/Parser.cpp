@@ -59,12 +59,13 @@ void Parser::Pump() {
       // whether two tokens have passed. It is delivered only after a line
       // end, to the top rule: after other text (an included file that ends
       // without one) a rule such as the one after ";" reads its blanks.
-      if (pinned == 0 && !active) {
-        dropInactive();
+      if (pinned == 0) {
+        if (takeRun(active))
+          return;
         continue;
       }
-      if (pinned == 0 && t && t->kind == _newline && deliversRun(la)) {
-        errDist = std::min(errDist, 1 << 30) + 2;
+      if (runWaitsForCaller()) {
+        ++errDist; // as its first token would have, read here
         return;
       }
       scanner->expandLast();
@@ -92,6 +93,11 @@ void Parser::Pump() {
         Token* saved = t;
         ConditionalKeyword();
         t = saved;
+      }
+      if (la->kind == _plainRun) {
+        if (takeRun(ifstack.empty() || ifstack.back() == 0))
+          return;
+        continue;
       }
     }
     if (la->kind == _teval && !skipMacro && pumpNesting < kMaxPumpNesting) {
@@ -147,12 +153,40 @@ void Parser::Pump() {
   }
 }
 
+// A run that no rule holds: dropped whole when inactive, delivered whole when
+// nothing could tell it from its tokens, else replaced by them. True when it
+// was delivered.
+bool Parser::takeRun(bool active) {
+  if (!active) {
+    dropInactive();
+    return false;
+  }
+  if (t && t->kind == _newline && deliversRun(la)) {
+    errDist = std::min(errDist, 1 << 30) + 2;
+    return true;
+  }
+  scanner->expandLast();
+  return false;
+}
+
+// The line after a conditional line is read while the conditional's rule
+// still holds the stream, but that rule reads nothing past its line end: the
+// run can wait, whole, for the pump that called the rule. Its first token,
+// read here, would only have passed through.
+bool Parser::runWaitsForCaller() const {
+  if (pinned != 1 || !inConditional || t->kind != _newline)
+    return false;
+  if (chain || skipWhiteSpace || skipNewLine || skipMacro)
+    return false;
+  return macroNames.passes(la);
+}
+
 bool Parser::deliversRun(const Token* run) const {
   if (chain || skipWhiteSpace || skipNewLine || skipConditionals || skipMacro)
     return false;
   if (!(ifstack.empty() || ifstack.back() == 0))
     return false;
-  return !macroNames.any() || Scanner::plainRunEnd(run->val, 0, run->len, true, &macroNames) == run->len;
+  return macroNames.passes(run);
 }
 
 // A token of inactive text that nobody holds goes straight back to the arena,

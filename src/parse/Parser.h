@@ -258,7 +258,15 @@ private:
           return true;
       return false;
     }
+    uint64_t changes() const override { return CMacroScope::namesEntered; }
+    // No name in the run may expand now.
+    bool passes(const Token* run) const {
+      return unchangedSince(run->depth) || !any() ||
+             Scanner::plainRunEnd(run->val, 0, run->len, true, this) == run->len;
+    }
   } macroNames;
+  bool takeRun(bool active);
+  bool runWaitsForCaller() const;
   bool deliversRun(const Token* run) const;
   bool deliversAsText(const Token* next) const {
     uint8_t flags = kPumpFlags[next->kind];

@@ -86,6 +86,7 @@ Token* CTokenStream::expandRun(Token* run) {
   run->kind = first->kind;
   run->line = first->line;
   run->col = first->col;
+  run->depth = first->depth;
   locals.recycle(first);
   Token* after = run->next;
   Token* t = scanner.Scan();
