@@ -1,6 +1,7 @@
 // Macro records and the scopes that map names to them.
 #pragma once
 
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -54,14 +55,35 @@ public:
   struct HashedName {
     wstring_view name;
     size_t hash;
-    friend bool operator==(const HashedName& a, const wstring& b) { return a.name == b; }
-    friend bool operator==(const wstring& a, const HashedName& b) { return a == b.name; }
+    friend bool operator==(const HashedName& a, const wstring& b) { return same(a.name, b); }
+    friend bool operator==(const wstring& a, const HashedName& b) { return same(b.name, a); }
+    static bool same(wstring_view a, wstring_view b) {
+      return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(wchar)) == 0;
+    }
   };
+  // Four characters per step: every identifier of the text is hashed.
   static size_t hashOf(wstring_view name) {
-    uint64_t h = 14695981039346656037u;
-    for (wchar c : name)
-      h = (h ^ c) * 1099511628211u;
-    return size_t(h);
+    constexpr uint64_t kMul = 0x9E3779B97F4A7C15u;
+    const wchar* p = name.data();
+    size_t n = name.size();
+    uint64_t h = n * kMul;
+    for (; n >= 4; p += 4, n -= 4) {
+      uint64_t w;
+      std::memcpy(&w, p, sizeof w);
+      h = (h ^ w) * kMul;
+      h ^= h >> 29;
+    }
+    if (n > 0) {
+      uint64_t w = p[0];
+      if (n > 1)
+        w |= uint64_t(p[1]) << 16;
+      if (n > 2)
+        w |= uint64_t(p[2]) << 32;
+      h = (h ^ w) * kMul;
+    }
+    h ^= h >> 32;
+    h *= 0xD6E8FEB86659FD93u;
+    return size_t(h ^ h >> 32);
   }
   struct NameHash {
     using is_transparent = void;
