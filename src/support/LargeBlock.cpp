@@ -9,9 +9,6 @@ void* allocateLarge(size_t bytes) {
   void* p = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (p == MAP_FAILED)
     throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-  ::madvise(p, bytes, MADV_HUGEPAGE);
-#endif
   return p;
 }
 

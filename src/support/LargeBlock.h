@@ -1,6 +1,8 @@
 // Memory for the big, long-lived blocks of a run (token arenas, decoded
-// files). They are mapped directly and marked for huge pages: touching
-// hundreds of megabytes page by page costs more than scanning them.
+// files). They are mapped directly, so that they go back to the system when
+// freed. They are not marked for huge pages: where the machine's memory is
+// fragmented, as it is in a build, the kernel compacts it on each fault, and
+// that cost more than the page faults it saves.
 #pragma once
 
 #include <cstddef>
