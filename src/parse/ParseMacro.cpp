@@ -202,7 +202,7 @@ void Parser::RescanArguments(const std::vector<ArgRange>& params) {
 
 // Replaces the call whose name is la by the body with the arguments
 // substituted, unique markers turned into this expansion's label.
-bool Parser::MacroExpand(PMacro macro) {
+bool Parser::MacroExpand(const PMacro& macro) {
   CTokenIterator start = scanner->prev;
   CTokenIterator after = scanner->curr;
   Token* name = la;
@@ -226,8 +226,9 @@ bool Parser::MacroExpand(PMacro macro) {
     RecordRefusedCall(name, close, counts, atClose);
     return true;
   }
-  RescanArguments(params);
   size_t argCount = params.size();
+  if (argCount > 0) // a call without arguments reads no argument tokens
+    RescanArguments(params);
   auto argBegin = [&](size_t i) { return argTokens.begin() + argStart[i]; };
   auto argEnd = [&](size_t i) { return argTokens.begin() + argStart[i + 1]; };
 

@@ -225,7 +225,7 @@ public:
   // the pump had done when it was reached.
   Token* MacroParams(std::vector<ArgRange>& params, ReadingCounts& atClose);
   void RescanArguments(const std::vector<ArgRange>& params);
-  bool MacroExpand(PMacro macro);
+  bool MacroExpand(const PMacro& macro);
   // For the listener: enough of a call's text to fill a trace line.
   static constexpr size_t kMaxWrittenChars = 1000;
   static constexpr int kMaxWrittenTokens = 4000;

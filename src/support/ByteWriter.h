@@ -47,7 +47,7 @@ public:
       // Most tokens are short: a plain loop beats the vector loop's set-up.
       for (size_t i = 0; i < len; ++i) {
         wchar c = text[i];
-        if (c > 0xFF || c == u'\n' || c == u'\r')
+        if (c > 0xFF || (c <= u'\r' && (c == u'\n' || c == u'\r')))
           return false;
         out[i] = static_cast<char>(c);
       }
