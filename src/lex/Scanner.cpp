@@ -436,9 +436,20 @@ Token* Scanner::ScanLine(const NameFilter& names) {
 // (directives, "#", ";", quotes, "@", "\\", "$", block comments, carriage
 // returns, the period after a decimal constant) ends the attempt.
 int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count) {
+  // Every step stops at a line feed or a carriage return, so text that ends
+  // with one needs no check of the limit.
+  bool lineEndLast = !atLimit && from < limit && (text[limit - 1] == '\n' || text[limit - 1] == '\r');
+  return lineEndLast ? plainRunIn<false>(text, from, limit, atLimit, names, count)
+                     : plainRunIn<true>(text, from, limit, atLimit, names, count);
+}
+
+template <bool kBounded>
+int Scanner::plainRunIn(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count) {
   const wchar* const end = text + limit;
-  auto at = [end](const wchar* p) { return p < end ? int(*p) : EoF; };
-  auto inRun = [end](const wchar* p, uint8_t cls) { return p < end && *p < 128 && (kCharClass[*p] & cls); };
+  auto at = [end](const wchar* p) { return !kBounded || p < end ? int(*p) : EoF; };
+  auto inRun = [end](const wchar* p, uint8_t cls) {
+    return (!kBounded || p < end) && *p < 128 && (kCharClass[*p] & cls);
+  };
   auto suffix = [&](const wchar* p) {
     int c = at(p);
     if (c == 'u' || c == 'U')

@@ -84,6 +84,8 @@ private:
   void Init();
   Token* ScanAhead();
   Token* ScanLine(const NameFilter& names);
+  template <bool kBounded>
+  static int plainRunIn(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count);
   // Only positions are recorded per character; the line and column of a
   // token's first character are worked out when the token starts (Locate).
   void NextCh() {

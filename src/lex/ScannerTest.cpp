@@ -375,6 +375,13 @@ TEST(ScannerPlainRuns, AgreeWithTheScanner) {
     wstring line;
     for (unsigned len = next() % 12; len > 0; --len)
       line += alphabet[next() % alphabet.size()];
+    // Text that ends with a line end is scanned without checks of the limit:
+    // the same answer as where another character follows.
+    wstring ended = line + u"\n", followed = line + u"\nx";
+    int endedTokens = 0, followedTokens = 0;
+    ASSERT_EQ(Scanner::plainRunEnd(ended.data(), 0, int(ended.size()), false, nullptr, &endedTokens),
+              Scanner::plainRunEnd(followed.data(), 0, int(followed.size()), false, nullptr, &followedTokens));
+    ASSERT_EQ(endedTokens, followedTokens);
     int tokens = 0;
     int end = Scanner::plainRunEnd(line.data(), 0, int(line.size()), true, nullptr, &tokens);
     if (end < 0)
