@@ -53,8 +53,9 @@ void Parser::Pump() {
     uint8_t flags = kPumpFlags[la->kind];
     bool active = skipConditionals || ifstack.empty() || ifstack.back() == 0;
     if (flags & kRun) {
-      // Delivered or dropped whole only where no rule holds a position, so
-      // nothing can tell it from the tokens it stands for: each would be
+      // Delivered or dropped whole only where no rule holds a position (or
+      // the one that does reads no further), so nothing can tell it from
+      // the tokens it stands for: each would be
       // written, or dropped, in turn, and the error distance only ever asks
       // whether two tokens have passed. It is delivered only after a line
       // end, to the top rule: after other text (an included file that ends
@@ -161,7 +162,8 @@ bool Parser::takeRun(bool active) {
     dropInactive();
     return false;
   }
-  if (t && t->kind == _newline && deliversRun(la)) {
+  // Its activity was settled by the caller, with conditionals carried out.
+  if (t && t->kind == _newline && !skipConditionals && passesAsText(la)) {
     errDist = std::min(errDist, 1 << 30) + 2;
     return true;
   }
@@ -174,17 +176,13 @@ bool Parser::takeRun(bool active) {
 // run can wait, whole, for the pump that called the rule. Its first token,
 // read here, would only have passed through.
 bool Parser::runWaitsForCaller() const {
-  if (pinned != 1 || !inConditional || t->kind != _newline)
-    return false;
-  if (chain || skipWhiteSpace || skipNewLine || skipMacro)
-    return false;
-  return macroNames.passes(la);
+  return pinned == 1 && inConditional && t->kind == _newline && passesAsText(la);
 }
 
-bool Parser::deliversRun(const Token* run) const {
-  if (chain || skipWhiteSpace || skipNewLine || skipConditionals || skipMacro)
-    return false;
-  if (!(ifstack.empty() || ifstack.back() == 0))
+// No flag of the moment would drop or keep one of the run's tokens, no
+// expansion chain follows them, and no name in the run is a macro now.
+bool Parser::passesAsText(const Token* run) const {
+  if (chain || skipWhiteSpace || skipNewLine || skipMacro)
     return false;
   return macroNames.passes(run);
 }

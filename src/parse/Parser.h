@@ -267,7 +267,7 @@ private:
   } macroNames;
   bool takeRun(bool active);
   bool runWaitsForCaller() const;
-  bool deliversRun(const Token* run) const;
+  bool passesAsText(const Token* run) const;
   bool deliversAsText(const Token* next) const {
     uint8_t flags = kPumpFlags[next->kind];
     if (flags & ~kIdent || next->deleted || (next->kind == _whitespace && skipWhiteSpace))
