@@ -30,6 +30,10 @@ INC_FILES = ("a.inc", "b.inc", "sub/c.inc", "inc/d.inc", "inc/e.inc")
 RESERVED = ("--def", "--enddef", "--sched", "--endsched", "--declare",
             "--function", "--endfunction", "--pushblock", "--popblock",
             "$$tolvexmagic", "--endmacro", "--endrept", "--foo", "--ifx")
+# Bodies of one plain token: the commonest define of all, which a use
+# replaces without reading ahead when what follows only passes through.
+PLAIN_BODIES = ("7", "0x1F", "'a'", '"s"', "(", ")", ",", "+", "-", "~",
+                "<<", "?", "*", ".", ":", "==", "09", "4L")
 BINOPS = ("*", "/", "%", "+", "-", "<<", ">>", "<", ">", "<=", ">=", "==",
           "!=", "&", "^", "|", "&&", "||")
 
@@ -354,7 +358,9 @@ class Gen:
                 params += (NAMES[0],)
             head += "(%s)" % r.choice((", ", ",")).join(params)
         body = []
-        for _ in range(r.choice((0, 1, 1, 2, 3))):
+        if not params and self.chance(0.3):
+            body.append(r.choice(PLAIN_BODIES))
+        for _ in range(0 if body else r.choice((0, 1, 1, 2, 3))):
             y = r.random()
             if y < 0.3 and params and self.spend():
                 body.append(r.choice(params))

@@ -200,6 +200,54 @@ void Parser::RescanArguments(const std::vector<ArgRange>& params) {
   argStart.push_back(argTokens.size());
 }
 
+namespace {
+
+// Body tokens that the pump passes on and the top rule only writes.
+bool writtenAsIs(int kind) {
+  return kind == _intCon || kind == _charCon || kind == _stringCon ||
+         (kind >= _dot && kind <= _rpar && kind != _semicolon);
+}
+
+} // namespace
+
+// The most common call of all: a define of one plain token, used where no
+// rule holds a position, followed by text that would only pass through. The
+// name becomes the body's token. MacroExpand would read the same one or two
+// tokens ahead, splice a copy and read them again, to the same effect: what
+// it reads ahead only counts toward the error distance, and a line end read
+// there moves the location to where reading it again moves it too.
+bool Parser::expandInPlace(const CMacro& macro) {
+  if (macro.hasParams || listener || chain || skipWhiteSpace || skipNewLine)
+    return false;
+  const Token* body = macro.body->begin();
+  if (body == macro.body->end() || body->next != macro.body->end() || !writtenAsIs(body->kind))
+    return false;
+  if (splicedTokens + 1 > kMaxSplicedTokens)
+    return false; // the limit's report would come after the tokens read ahead
+  scanner->ResetPeek();
+  const Token* next = scanner->Peek();
+  int ahead = 1;
+  if (next->kind == _whitespace && passesAhead(next)) {
+    next = scanner->Peek();
+    ++ahead;
+  }
+  bool passes = passesAhead(next);
+  scanner->ResetPeek();
+  if (!passes)
+    return false;
+  ++uniqueMacro;
+  ReserveSplice(1);
+  errDist += ahead;
+  uint16_t depth = uint16_t(la->depth + 1);
+  Token* link[2] = {la->next, la->prev};
+  *la = Token(body);
+  la->next = link[0];
+  la->prev = link[1];
+  la->depth = depth;
+  scanner->curr = la; // the pump reads it next, as it would the copy
+  return true;
+}
+
 // Replaces the call whose name is la by the body with the arguments
 // substituted, unique markers turned into this expansion's label.
 bool Parser::MacroExpand(const PMacro& macro) {

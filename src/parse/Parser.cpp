@@ -232,6 +232,8 @@ bool Parser::TryExpand() {
   }
   if (la->depth == 0 && pumpNesting == 0)
     nestingReported = false;
+  if (pinned == 0 && expandInPlace(*macro))
+    return true;
   Pin pin(*this);
   return MacroExpand(macro);
 }

@@ -226,6 +226,10 @@ public:
   Token* MacroParams(std::vector<ArgRange>& params, ReadingCounts& atClose);
   void RescanArguments(const std::vector<ArgRange>& params);
   bool MacroExpand(const PMacro& macro);
+  bool expandInPlace(const CMacro& macro);
+  bool passesAhead(const Token* next) const {
+    return deliversAsText(next) || (next->kind == _newline && !next->deleted);
+  }
   // For the listener: enough of a call's text to fill a trace line.
   static constexpr size_t kMaxWrittenChars = 1000;
   static constexpr int kMaxWrittenTokens = 4000;
