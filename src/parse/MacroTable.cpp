@@ -1,5 +1,6 @@
 #include "parse/MacroTable.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "lex/TokenKinds.h"
@@ -71,22 +72,23 @@ bool CMacro::sameDefinition(const CMacro& other) const {
   return a == body->end() && b == other.body->end();
 }
 
-PMacro CMacroScope::find(wstring_view name) const {
-  size_t hash = hashOf(name);
-  if (filter[slot(hash)] == 0)
-    return PMacro();
-  auto it = macros.find(HashedName{name, hash});
-  return it == macros.end() ? PMacro() : it->second;
-}
-
 void CMacroScope::define(const wstring& name, PMacro macro) {
   erase(name);
   insert(name, macro);
 }
 
 void CMacroScope::insert(const wstring& name, PMacro macro) {
-  if (macros.emplace(name, macro).second) {
-    ++filter[slot(hashOf(name))];
+  auto [it, entered] = macros.emplace(name, macro);
+  if (entered) {
+    size_t hash = hashOf(name);
+    size_t s = slot(hash);
+    if (namesPerSlot[s]++ == 0)
+      filter[s / 64] |= uint64_t(1) << (s % 64);
+    index(*it, hash);
+    const Token* first = macro->body->begin();
+    macro->hasSoleToken = first != macro->body->end() && first->next == macro->body->end();
+    if (macro->hasSoleToken)
+      macro->soleToken = Token(first);
     macro->order = ++definitions;
     ++namesEntered;
   }
@@ -95,9 +97,54 @@ void CMacroScope::insert(const wstring& name, PMacro macro) {
 void CMacroScope::erase(wstring_view name) {
   auto it = macros.find(name);
   if (it != macros.end()) {
+    size_t hash = hashOf(name);
+    unindex(*it, hash);
     macros.erase(it);
-    --filter[slot(hashOf(name))];
+    size_t s = slot(hash);
+    if (--namesPerSlot[s] == 0)
+      filter[s / 64] &= ~(uint64_t(1) << (s % 64));
   }
+}
+
+void CMacroScope::index(const Entry& entry, size_t hash) {
+  if ((macros.size()) * 2 > slots.size()) {
+    // Grown in one go, from the map, which already holds the new entry.
+    slots.assign(std::max<size_t>(16, slots.size() * 2), Slot{});
+    mask = slots.size() - 1;
+    for (const Entry& e : macros)
+      place(e, e.first == entry.first ? hash : hashOf(e.first));
+    return;
+  }
+  place(entry, hash);
+}
+
+void CMacroScope::place(const Entry& entry, size_t hash) {
+  size_t i = hash & mask;
+  while (slots[i].entry)
+    i = (i + 1) & mask;
+  Slot& s = slots[i];
+  s.hash = hash;
+  s.entry = &entry;
+  s.macro = entry.second.get();
+  s.len = uint32_t(entry.first.size());
+  if (s.len <= kInlineChars)
+    std::copy(entry.first.begin(), entry.first.end(), s.key);
+}
+
+// Linear probing without markers: the slots after the freed one that belong
+// at or before it move up, so every probe still ends at a free slot.
+void CMacroScope::unindex(const Entry& entry, size_t hash) {
+  size_t hole = hash & mask;
+  while (slots[hole].entry != &entry)
+    hole = (hole + 1) & mask;
+  for (size_t j = (hole + 1) & mask; slots[j].entry; j = (j + 1) & mask) {
+    size_t home = slots[j].hash & mask;
+    if (((j - home) & mask) >= ((j - hole) & mask)) {
+      slots[hole] = slots[j];
+      hole = j;
+    }
+  }
+  slots[hole] = Slot{};
 }
 
 } // namespace Tolvex

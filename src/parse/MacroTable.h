@@ -10,12 +10,15 @@
 
 namespace Tolvex {
 
-class CMacro {
+class alignas(64) CMacro {
 public:
+  // First, in one cache line, for the calls that read nothing else.
+  bool hasParams = false;
+  bool hasSoleToken = false;
+  Token soleToken; // a copy of a body of one token, made when it enters a scope
   wstring id;
   std::vector<wstring> params;
   PTokenStream body; // without an end-of-file token
-  bool hasParams = false;
   // Where the definition was read; no source for a -D macro.
   const SourceName* definedIn = nullptr;
   int definedLine = 0;
@@ -90,14 +93,36 @@ public:
     size_t operator()(wstring_view name) const { return hashOf(name); }
     size_t operator()(const HashedName& name) const { return name.hash; }
   };
+  // Owns the macros; lookups go through the index below.
   std::unordered_map<wstring, PMacro, NameHash, std::equal_to<>> macros;
 
-  PMacro find(wstring_view name) const;
-  // False when the scope certainly holds no macro of the name with this hash.
-  bool mayHold(size_t hash) const { return filter[slot(hash)] != 0; }
-  bool holds(wstring_view name, size_t hash) const {
-    return mayHold(hash) && macros.find(HashedName{name, hash}) != macros.end();
+  // A name's macro, and the pointer that owns it; empty when there is none.
+  struct Found {
+    CMacro* macro = nullptr;
+    const PMacro* owner = nullptr;
+    explicit operator bool() const { return macro != nullptr; }
+  };
+  Found find(wstring_view name) const {
+    size_t hash = hashOf(name);
+    return mayHold(hash) ? find(name, hash) : Found();
   }
+  Found find(wstring_view name, size_t hash) const {
+    if (slots.empty())
+      return Found();
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+      const Slot& s = slots[i];
+      if (!s.entry)
+        return Found();
+      if (s.hash == hash && s.names(name))
+        return Found{s.macro, &s.entry->second};
+    }
+  }
+  // False when the scope certainly holds no macro of the name with this hash.
+  bool mayHold(size_t hash) const {
+    size_t s = slot(hash);
+    return filter[s / 64] >> (s % 64) & 1;
+  }
+  bool holds(wstring_view name, size_t hash) const { return mayHold(hash) && find(name, hash); }
   bool empty() const { return macros.empty(); }
   // Replaces any entry of the same name.
   void define(const wstring& name, PMacro macro);
@@ -108,10 +133,37 @@ public:
   static inline uint64_t namesEntered = 0;
 
 private:
+  using Entry = std::pair<const wstring, PMacro>;
+  // Open addressing with one cache line per slot: a lookup of a name of up to
+  // kInlineChars characters reads nothing else, however large the text that
+  // streams through the cache between two uses of the name.
+  static constexpr size_t kInlineChars = 18;
+  struct alignas(64) Slot {
+    size_t hash = 0;
+    const Entry* entry = nullptr; // null: a free slot
+    CMacro* macro = nullptr;      // the entry's
+    uint32_t len = 0;
+    wchar key[kInlineChars] = {};
+    bool names(wstring_view name) const {
+      if (name.size() != len)
+        return false;
+      const wchar* text = len <= kInlineChars ? key : entry->first.data();
+      return std::memcmp(text, name.data(), len * sizeof(wchar)) == 0;
+    }
+  };
+  std::vector<Slot> slots; // a power of two of them, at most half in use
+  size_t mask = 0;
+  void index(const Entry& entry, size_t hash);
+  void unindex(const Entry& entry, size_t hash);
+  void place(const Entry& entry, size_t hash);
+
   uint64_t definitions = 0;
   static size_t slot(size_t hash) { return (hash ^ hash >> 32) & (kFilterSlots - 1); }
-  static constexpr size_t kFilterSlots = 1 << 14;
-  std::vector<uint32_t> filter = std::vector<uint32_t>(kFilterSlots); // names per slot
+  // A bit per slot, small enough to stay in the nearest cache; the counts
+  // behind it are only read when names come and go.
+  static constexpr size_t kFilterSlots = 1 << 16;
+  std::vector<uint64_t> filter = std::vector<uint64_t>(kFilterSlots / 64);
+  std::vector<uint32_t> namesPerSlot = std::vector<uint32_t>(kFilterSlots);
 };
 using PMacroScope = linked_ptr<CMacroScope>;
 

@@ -3,11 +3,13 @@
 
 namespace Tolvex {
 
-PMacro Parser::checkMacros(wstring_view name) {
+CMacroScope::Found Parser::checkMacros(wstring_view name) {
+  size_t hash = CMacroScope::hashOf(name);
   for (auto scope = scopeStack.rbegin(); scope != scopeStack.rend(); ++scope)
-    if (PMacro macro = (*scope)->find(name))
-      return macro;
-  return PMacro();
+    if ((*scope)->mayHold(hash))
+      if (CMacroScope::Found macro = (*scope)->find(name, hash))
+        return macro;
+  return CMacroScope::Found();
 }
 
 // ParamList -> [ whitespace ] [ "(" [ ident { "," ident } ] ")" ], blanks
@@ -65,8 +67,7 @@ void Parser::DefineDirective() {
 void Parser::noteDefinition(const Token* at, CMacro& macro) {
   macro.definedAt(at);
   if (listener) {
-    PMacro previous = scopeStack.back()->find(macro.id);
-    listener->definition(Place::of(at), macro, previous.get());
+    listener->definition(Place::of(at), macro, scopeStack.back()->find(macro.id).macro);
   }
 }
 

@@ -219,8 +219,8 @@ bool writtenAsIs(int kind) {
 bool Parser::expandInPlace(const CMacro& macro) {
   if (macro.hasParams || listener || chain || skipWhiteSpace || skipNewLine)
     return false;
-  const Token* body = macro.body->begin();
-  if (body == macro.body->end() || body->next != macro.body->end() || !writtenAsIs(body->kind))
+  const Token* body = &macro.soleToken;
+  if (!macro.hasSoleToken || !writtenAsIs(body->kind))
     return false;
   if (splicedTokens + 1 > kMaxSplicedTokens)
     return false; // the limit's report would come after the tokens read ahead

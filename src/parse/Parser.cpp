@@ -215,8 +215,8 @@ bool Parser::TryExpand() {
   constexpr uint16_t kNoExpand = 0xFFFF;
   if (la->depth == kNoExpand)
     return false;
-  PMacro macro = checkMacros(la->text());
-  if (!macro)
+  CMacroScope::Found found = checkMacros(la->text());
+  if (!found)
     return false;
   if (spliceLimitReported) {
     la->depth = kNoExpand;
@@ -232,8 +232,9 @@ bool Parser::TryExpand() {
   }
   if (la->depth == 0 && pumpNesting == 0)
     nestingReported = false;
-  if (pinned == 0 && expandInPlace(*macro))
+  if (pinned == 0 && expandInPlace(*found.macro))
     return true;
+  PMacro macro = *found.owner; // the call may outlive the name's entry
   Pin pin(*this);
   return MacroExpand(macro);
 }

@@ -207,7 +207,7 @@ public:
   void EvalDirective(int& cond);
 
   // Macro table and defines (ParseDefine.cpp)
-  PMacro checkMacros(wstring_view name);
+  CMacroScope::Found checkMacros(wstring_view name);
   void ParamList(CMacro& macro);
   void DefineDirective();
   void UndefDirective();
