@@ -81,6 +81,7 @@ void CMacroScope::insert(const wstring& name, PMacro macro) {
   auto [it, entered] = macros.emplace(name, macro);
   if (entered) {
     size_t hash = hashOf(name);
+    countLength(name.size(), 1);
     size_t s = slot(hash);
     if (namesPerSlot[s]++ == 0)
       filter[s / 64] |= uint64_t(1) << (s % 64);
@@ -100,10 +101,20 @@ void CMacroScope::erase(wstring_view name) {
     size_t hash = hashOf(name);
     unindex(*it, hash);
     macros.erase(it);
+    countLength(name.size(), -1);
     size_t s = slot(hash);
     if (--namesPerSlot[s] == 0)
       filter[s / 64] &= ~(uint64_t(1) << (s % 64));
   }
+}
+
+void CMacroScope::countLength(size_t len, int change) {
+  size_t bit = std::min<size_t>(len, 63);
+  namesOfLength[bit] += change;
+  if (namesOfLength[bit] == 0)
+    lengths &= ~(uint64_t(1) << bit);
+  else
+    lengths |= uint64_t(1) << bit;
 }
 
 void CMacroScope::index(const Entry& entry, size_t hash) {

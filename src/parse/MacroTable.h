@@ -1,6 +1,7 @@
 // Macro records and the scopes that map names to them.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
@@ -117,6 +118,9 @@ public:
         return Found{s.macro, &s.entry->second};
     }
   }
+  // False when no name of this length is in the scope: most identifiers are
+  // told from every macro name before they are hashed.
+  bool mayHoldLength(size_t len) const { return lengths >> std::min<size_t>(len, 63) & 1; }
   // False when the scope certainly holds no macro of the name with this hash.
   bool mayHold(size_t hash) const {
     size_t s = slot(hash);
@@ -164,6 +168,9 @@ private:
   static constexpr size_t kFilterSlots = 1 << 16;
   std::vector<uint64_t> filter = std::vector<uint64_t>(kFilterSlots / 64);
   std::vector<uint32_t> namesPerSlot = std::vector<uint32_t>(kFilterSlots);
+  uint64_t lengths = 0; // a bit per name length, the last for all longer ones
+  uint32_t namesOfLength[64] = {};
+  void countLength(size_t len, int change);
 };
 using PMacroScope = linked_ptr<CMacroScope>;
 

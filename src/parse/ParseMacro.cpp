@@ -261,7 +261,8 @@ bool Parser::MacroExpand(const PMacro& macro) {
   Get();
   if (la->kind == _whitespace)
     Get();
-  std::vector<ArgRange> params;
+  ArgRanges borrowed(*this);
+  std::vector<ArgRange>& params = borrowed.list;
   if (macro->hasParams && la->kind == _lpar) {
     close = MacroParams(params, atClose);
     after = scanner->prev;

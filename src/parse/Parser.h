@@ -224,6 +224,28 @@ public:
   // Returns the ")" that closed the list, or null at end of file, with what
   // the pump had done when it was reached.
   Token* MacroParams(std::vector<ArgRange>& params, ReadingCounts& atClose);
+  // A call's list of argument ranges, borrowed for the call: calls nest
+  // while arguments are read, and each list keeps its storage for the next.
+  class ArgRanges {
+  public:
+    explicit ArgRanges(Parser& parser) : parser(parser) {
+      if (!parser.spareArgRanges.empty()) {
+        list = std::move(parser.spareArgRanges.back());
+        parser.spareArgRanges.pop_back();
+      }
+    }
+    ~ArgRanges() {
+      list.clear();
+      parser.spareArgRanges.push_back(std::move(list));
+    }
+    ArgRanges(const ArgRanges&) = delete;
+    ArgRanges& operator=(const ArgRanges&) = delete;
+    std::vector<ArgRange> list;
+
+  private:
+    Parser& parser;
+  };
+  std::vector<std::vector<ArgRange>> spareArgRanges;
   void RescanArguments(const std::vector<ArgRange>& params);
   bool MacroExpand(const PMacro& macro);
   bool expandInPlace(const CMacro& macro);
@@ -249,13 +271,7 @@ private:
   // Plain runs are cut with the macro table of the moment they are scanned;
   // the pump asks again before it delivers one.
   struct MacroNames : NameFilter {
-    bool mayExpand(wstring_view name) const override {
-      size_t hash = CMacroScope::hashOf(name);
-      for (const PMacroScope& scope : scopeStack)
-        if (scope->holds(name, hash))
-          return true;
-      return false;
-    }
+    bool mayExpand(wstring_view name) const override { return inAnyScope<true>(name); }
     bool any() const override {
       for (const PMacroScope& scope : scopeStack)
         if (!scope->empty())
@@ -282,15 +298,18 @@ private:
   }
   void MoveLocation(const Token* newline);
   void dropInactive();
-  bool mayBeMacro(wstring_view name) const {
+  bool mayBeMacro(wstring_view name) const { return inAnyScope<false>(name); }
+  // Whether a scope holds the name (kExact), or may hold it as far as its
+  // filters tell. The name is hashed only when its length is a macro's.
+  template <bool kExact> static bool inAnyScope(wstring_view name) {
     size_t hash = 0;
     bool hashed = false;
     for (const PMacroScope& scope : scopeStack) {
-      if (scope->empty())
+      if (!scope->mayHoldLength(name.size()))
         continue;
       if (!hashed)
         hash = CMacroScope::hashOf(name), hashed = true;
-      if (scope->mayHold(hash))
+      if (kExact ? scope->holds(name, hash) : scope->mayHold(hash))
         return true;
     }
     return false;
