@@ -1,21 +1,10 @@
 // File inclusion: the directive line is replaced by the tokens of the file,
 // found next to the including file or along the -i paths.
-#include <sys/stat.h>
-
 #include "driver/Options.h"
 #include "lex/Scanner.h"
 #include "parse/Parser.h"
 
 namespace Tolvex {
-
-namespace {
-
-bool isIncludable(const std::string& path) {
-  struct stat info;
-  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
-} // namespace
 
 // IncludeDirective -> "--include" whitespace ( stringCon | { token } ) Separator
 void Parser::DoInclude() {

@@ -76,6 +76,48 @@ size_t readFully(int fd, void* to, size_t len) {
 
 } // namespace
 
+namespace {
+
+// The file isIncludable opened last, until it is loaded or another is looked for.
+struct KeptOpen {
+  std::string path;
+  int fd = -1;
+  struct stat info {};
+  void drop() {
+    if (fd >= 0)
+      ::close(fd);
+    fd = -1;
+  }
+} keptOpen;
+
+// An open descriptor of path, with its status when it is already known.
+int openForLoad(const std::string& path, struct stat& info, bool& known) {
+  known = keptOpen.fd >= 0 && keptOpen.path == path;
+  if (known) {
+    int fd = keptOpen.fd;
+    info = keptOpen.info;
+    keptOpen.fd = -1;
+    return fd;
+  }
+  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+} // namespace
+
+bool isIncludable(const std::string& path) {
+  keptOpen.drop();
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
+    return false;
+  // Only a regular file: opening a named pipe would pair it with a writer.
+  if (S_ISREG(info.st_mode)) {
+    keptOpen.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    keptOpen.path = path;
+    keptOpen.info = info;
+  }
+  return true;
+}
+
 CChunkData::CChunkData(const wstring& filename, int includeDepth) {
   if (hasStdin && includeDepth == 0 && filename == kStdinName) {
     if (static_cast<long long>(stdinBytes.size()) >= kMaxSourceBytes)
@@ -86,9 +128,10 @@ CChunkData::CChunkData(const wstring& filename, int includeDepth) {
     decode(buffer, filename);
     return;
   }
-  int fd = ::open(getstring(filename).c_str(), O_RDONLY | O_CLOEXEC);
   struct stat info {};
-  if (fd >= 0 && (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))) {
+  bool known = false;
+  int fd = openForLoad(getstring(filename), info, known);
+  if (fd >= 0 && !known && (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))) {
     ::close(fd);
     fd = -1;
   }

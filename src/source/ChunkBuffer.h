@@ -26,6 +26,11 @@ constexpr long long kMaxSourceBytes = 0x7FFFFFFFLL; // positions are int
 void setStandardInput(std::string bytes);
 void clearStandardInput();
 
+// Whether path names something other than a directory. A regular file found
+// this way stays open for the load that usually follows, which then needs no
+// second look-up of the path and no second status query.
+bool isIncludable(const std::string& path);
+
 class CChunkData {
 public:
   // Loads and decodes a file. A file that cannot be opened, is too large or
