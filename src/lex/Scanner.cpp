@@ -225,9 +225,16 @@ void Scanner::Validate(const PChunkData& source) {
   for (int at = 0; at < len && !suspect; at += kBlock) {
     int end = std::min(len, at + kBlock);
     int feeds = 0, ats = 0;
-    for (int i = at; i < end; ++i) {
-      feeds += text[i] == '\n';
-      ats += text[i] == '@';
+    // Counts as wide as the characters, so that the loop runs on vectors.
+    for (int i = at; i < end;) {
+      int stop = std::min(end, i + 0xFFFF);
+      uint16_t blockFeeds = 0, blockAts = 0;
+      for (; i < stop; ++i) {
+        blockFeeds += text[i] == u'\n';
+        blockAts += text[i] == u'@';
+      }
+      feeds += blockFeeds;
+      ats += blockAts;
     }
     suspect = feeds < 2;
     for (int i = at; ats > 0 && i < end && !suspect; ++i)
