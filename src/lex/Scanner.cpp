@@ -438,6 +438,25 @@ Token* Scanner::ScanLine(const NameFilter& names) {
   return t;
 }
 
+bool Scanner::scansAlone(const Token& t) {
+  wstring_view text = t.text();
+  if (text.empty())
+    return false;
+  auto all = [&](size_t from, bool (*accept)(int)) {
+    for (size_t i = from; i < text.size(); ++i)
+      if (!accept(text[i]))
+        return false;
+    return true;
+  };
+  if (t.kind == _ident)
+    return isLetter(text[0]) && all(1, isIdentChar) && text != u"defined";
+  if (t.kind != _intCon)
+    return false;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    return all(2, isHex);
+  return all(0, isDigit);
+}
+
 // Mirrors NextToken for the kinds a plain run may hold: names, numbers,
 // blanks, operators and stray characters. Anything with a rule of its own
 // (directives, "#", ";", quotes, "@", "\\", "$", block comments, carriage

@@ -61,6 +61,9 @@ public:
     afterLineEnd = t->kind == _newline;
     return t;
   }
+  // True when the token's text, scanned on its own, gives just this token
+  // back: a name, or a decimal or hexadecimal constant without suffix.
+  static bool scansAlone(const Token& t);
   // Where a plain run that starts at text[from] ends: at a line feed or a
   // "//" before limit, or short of a name that may expand and the token in
   // front of it; or at limit itself when atLimit is set. A plain run

@@ -397,6 +397,31 @@ TEST(ScannerPlainRuns, AgreeWithTheScanner) {
   EXPECT_GT(runs, 1000);
 }
 
+// A macro argument of one such token is copied instead of scanned again.
+TEST(ScannerAlone, OnlyTokensThatScanBackToThemselves) {
+  const wstring alphabet = u"aZ_9 0x1fuL.-";
+  unsigned seed = 777;
+  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  int alone = 0;
+  for (int n = 0; n < 20000; ++n) {
+    wstring text;
+    for (unsigned len = 1 + next() % 6; len > 0; --len)
+      text += alphabet[next() % alphabet.size()];
+    Token t;
+    t.kind = uint8_t(next() % 2 ? _ident : _intCon); // as a splice may have set it
+    t.setText(text);
+    if (!Scanner::scansAlone(t))
+      continue;
+    ++alone;
+    ASSERT_EQ(scan(text), std::vector<Tok>{(Tok{t.kind, text})}) << Tok{t.kind, text};
+  }
+  EXPECT_GT(alone, 500);
+  Token defined;
+  defined.kind = _ident;
+  defined.setText(u"defined");
+  EXPECT_FALSE(Scanner::scansAlone(defined));
+}
+
 TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
   auto end = [](const wstring& s) { return Scanner::plainRunEnd(s.data(), 0, int(s.size()), false, nullptr); };
   EXPECT_EQ(end(u"mov rax, 1\nx"), 10);

@@ -182,6 +182,19 @@ void Parser::RescanArguments(const std::vector<ArgRange>& params) {
       ++b;
     while (e > b && argVisible[e - 1]->kind == _whitespace)
       --e;
+    if (e == b + 1 && Scanner::scansAlone(*argVisible[b])) {
+      // A lone name or number would only be scanned back into itself.
+      const Token* only = argVisible[b];
+      ReserveSplice(static_cast<long long>(only->len / 4));
+      Token* tk = argArena.make();
+      tk->fileName = only->fileName;
+      tk->line = only->line;
+      tk->col = only->col;
+      tk->kind = only->kind;
+      tk->setText(only->text());
+      argTokens.push_back(tk);
+      continue;
+    }
     argText.clear();
     for (size_t i = b; i < e; ++i)
       if (argVisible[i]->kind != _join)
