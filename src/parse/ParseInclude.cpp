@@ -16,9 +16,12 @@ void Parser::DoInclude() {
   Expect(_whitespace);
   wstring filename;
   if (la->kind == _stringCon) {
+    // Taken before the pump reads on: a repeat block right after the name
+    // runs there and leaves another token as the one read last.
+    wstring_view quoted = la->text();
+    if (quoted.size() >= 2)
+      filename = wstring(quoted.substr(1, quoted.size() - 2));
     Get();
-    wstring_view quoted = t->text();
-    filename = wstring(quoted.substr(1, quoted.size() >= 2 ? quoted.size() - 2 : 0));
   } else {
     while (la->kind != _whitespace && la->kind != _EOF && la->kind != _newline &&
            la->kind != _semicolon) {

@@ -6,6 +6,25 @@
 // RUN: diff -u expect out
 // RUN: test ! -s err
 
+// When that last line is a directive naming a file in quotes, the repeat
+// block after it in the including file runs while the directive reads on;
+// the file named is still the one included.
+// RUN: printf 'a\n--include "x.inc"' > a.inc
+// RUN: %tolvex rept.asm > out 2> err
+// RUN: diff -u rept-expect out
+// RUN: test ! -s err
+
+//--- rept.asm
+--include "a.inc"
+--rept(2)
+r
+--endrept
+after
+//--- rept-expect
+a
+
+Xr
+after
 //--- main.asm
 a
 --include "x.inc"
