@@ -96,9 +96,10 @@ void CMacroScope::insert(const wstring& name, PMacro macro) {
 }
 
 void CMacroScope::erase(wstring_view name) {
-  auto it = macros.find(name);
-  if (it != macros.end()) {
-    size_t hash = hashOf(name);
+  size_t hash = hashOf(name);
+  Found found = mayHold(hash) ? find(name, hash) : Found();
+  if (found) {
+    auto it = macros.find(HashedName{name, hash});
     unindex(*it, hash);
     macros.erase(it);
     countLength(name.size(), -1);
@@ -118,28 +119,29 @@ void CMacroScope::countLength(size_t len, int change) {
 }
 
 void CMacroScope::index(const Entry& entry, size_t hash) {
-  if ((macros.size()) * 2 > slots.size()) {
-    // Grown in one go, from the map, which already holds the new entry.
-    slots.assign(std::max<size_t>(16, slots.size() * 2), Slot{});
+  if (macros.size() * 2 > slots.size()) {
+    // Grown in one go: the slots move over with the hashes they keep.
+    std::vector<Slot> old(std::max<size_t>(16, slots.size() * 2));
+    old.swap(slots);
     mask = slots.size() - 1;
-    for (const Entry& e : macros)
-      place(e, e.first == entry.first ? hash : hashOf(e.first));
-    return;
+    for (const Slot& s : old)
+      if (s.entry)
+        slots[freeSlot(s.hash)] = s;
   }
-  place(entry, hash);
-}
-
-void CMacroScope::place(const Entry& entry, size_t hash) {
-  size_t i = hash & mask;
-  while (slots[i].entry)
-    i = (i + 1) & mask;
-  Slot& s = slots[i];
+  Slot& s = slots[freeSlot(hash)];
   s.hash = hash;
   s.entry = &entry;
   s.macro = entry.second.get();
   s.len = uint32_t(entry.first.size());
   if (s.len <= kInlineChars)
     std::copy(entry.first.begin(), entry.first.end(), s.key);
+}
+
+size_t CMacroScope::freeSlot(size_t hash) const {
+  size_t i = hash & mask;
+  while (slots[i].entry)
+    i = (i + 1) & mask;
+  return i;
 }
 
 // Linear probing without markers: the slots after the freed one that belong

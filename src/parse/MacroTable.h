@@ -159,7 +159,7 @@ private:
   size_t mask = 0;
   void index(const Entry& entry, size_t hash);
   void unindex(const Entry& entry, size_t hash);
-  void place(const Entry& entry, size_t hash);
+  size_t freeSlot(size_t hash) const;
 
   uint64_t definitions = 0;
   static size_t slot(size_t hash) { return (hash ^ hash >> 32) & (kFilterSlots - 1); }
