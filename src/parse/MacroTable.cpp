@@ -121,7 +121,7 @@ void CMacroScope::countLength(size_t len, int change) {
 void CMacroScope::index(const Entry& entry, size_t hash) {
   if (macros.size() * 2 > slots.size()) {
     // Grown in one go: the slots move over with the hashes they keep.
-    std::vector<Slot> old(std::max<size_t>(16, slots.size() * 2));
+    decltype(slots) old(std::max<size_t>(16, slots.size() * 2));
     old.swap(slots);
     mask = slots.size() - 1;
     for (const Slot& s : old)

@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "stream/TokenStream.h"
+#include "support/LargeBlock.h"
 
 namespace Tolvex {
 
-class alignas(64) CMacro {
+// Not aligned to a cache line: programs of a million defines pay for aligned
+// records in allocation and release more than uses gain from them.
+class CMacro {
 public:
-  // First, in one cache line, for the calls that read nothing else.
+  // First, for the calls that read nothing else.
   bool hasParams = false;
   bool hasSoleToken = false;
   Token soleToken; // a copy of a body of one token, made when it enters a scope
@@ -155,7 +158,7 @@ private:
       return std::memcmp(text, name.data(), len * sizeof(wchar)) == 0;
     }
   };
-  std::vector<Slot> slots; // a power of two of them, at most half in use
+  std::vector<Slot, LargeBlockAllocator<Slot>> slots; // a power of two of them, at most half in use
   size_t mask = 0;
   void index(const Entry& entry, size_t hash);
   void unindex(const Entry& entry, size_t hash);

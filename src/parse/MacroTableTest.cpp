@@ -43,6 +43,13 @@ TEST(MacroScopeTest, AgreesWithAMapThroughDefinesAndRemovals) {
       ASSERT_EQ(found.owner->get(), found.macro);
     }
   }
+  // Growth past the size whose slots are mapped directly.
+  for (unsigned n = 1000; n < 6000; ++n) {
+    PMacro macro(new CMacro());
+    macro->body = Tolvex::PTokenStream(new Tolvex::CTokenStream());
+    expected[nameOf(n)] = macro.get();
+    scope.define(nameOf(n), macro);
+  }
   for (const auto& [name, macro] : expected)
     ASSERT_EQ(scope.find(name).macro, macro);
 }
