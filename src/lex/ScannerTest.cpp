@@ -364,17 +364,30 @@ TEST(ScannerLimits, OneMoreIsFatal) {
 
 } // namespace
 
+namespace {
+
+// Texts drawn from an alphabet, the same in every run of a test.
+struct RandomText {
+  wstring alphabet;
+  unsigned seed;
+  unsigned draw() { return (seed = seed * 1103515245 + 12345) >> 16; }
+  wstring of(unsigned len) {
+    wstring text;
+    for (; len > 0; --len)
+      text += alphabet[draw() % alphabet.size()];
+    return text;
+  }
+};
+
+} // namespace
+
 // A plain run must stand for exactly the tokens the scanner cuts from the same
 // text: random lines over an alphabet rich in the cases that end runs.
 TEST(ScannerPlainRuns, AgreeWithTheScanner) {
-  const wstring alphabet = u"aZ_9 0x1uL.-/*=<>&|!;#\"@$\\\t[`\x80\xFF\x100\r";
-  unsigned seed = 12345;
-  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  RandomText random{u"aZ_9 0x1uL.-/*=<>&|!;#\"@$\\\t[`\x80\xFF\x100\r", 12345};
   int runs = 0;
   for (int n = 0; n < 20000; ++n) {
-    wstring line;
-    for (unsigned len = next() % 12; len > 0; --len)
-      line += alphabet[next() % alphabet.size()];
+    wstring line = random.of(random.draw() % 12);
     // Text that ends with a line end is scanned without checks of the limit:
     // the same answer as where another character follows.
     wstring ended = line + u"\n", followed = line + u"\nx";
@@ -399,16 +412,12 @@ TEST(ScannerPlainRuns, AgreeWithTheScanner) {
 
 // A macro argument of one such token is copied instead of scanned again.
 TEST(ScannerAlone, OnlyTokensThatScanBackToThemselves) {
-  const wstring alphabet = u"aZ_9 0x1fuL.-";
-  unsigned seed = 777;
-  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  RandomText random{u"aZ_9 0x1fuL.-", 777};
   int alone = 0;
   for (int n = 0; n < 20000; ++n) {
-    wstring text;
-    for (unsigned len = 1 + next() % 6; len > 0; --len)
-      text += alphabet[next() % alphabet.size()];
+    wstring text = random.of(1 + random.draw() % 6);
     Token t;
-    t.kind = uint8_t(next() % 2 ? _ident : _intCon); // as a splice may have set it
+    t.kind = uint8_t(random.draw() % 2 ? _ident : _intCon); // as a splice may have set it
     t.setText(text);
     if (!Scanner::scansAlone(t))
       continue;

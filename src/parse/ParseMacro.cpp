@@ -186,12 +186,8 @@ void Parser::RescanArguments(const std::vector<ArgRange>& params) {
       // A lone name or number would only be scanned back into itself.
       const Token* only = argVisible[b];
       ReserveSplice(static_cast<long long>(only->len / 4));
-      Token* tk = argArena.make();
-      tk->fileName = only->fileName;
-      tk->line = only->line;
-      tk->col = only->col;
-      tk->kind = only->kind;
-      tk->setText(only->text());
+      Token* tk = argArena.copy(only);
+      tk->depth = 0; // as a token scanned from the text
       argTokens.push_back(tk);
       continue;
     }
