@@ -262,8 +262,10 @@ Token* Scanner::ScanAhead() {
 
 Token* Scanner::Peek() {
   for (;;) {
-    if (peekAt == ahead.size())
+    if (peekAt == ahead.size()) {
       ahead.push_back(NextToken());
+      condition = kNone; // runs are cut only where Scan reads
+    }
     Token* t = ahead[peekAt++];
     if (t->kind <= kMaxT)
       return t;
@@ -405,17 +407,9 @@ Token* Scanner::NextToken() {
 }
 
 Token* Scanner::ScanLine(const NameFilter& names) {
-  bool atLineStart = pos == lineStart && oldEols == 0 && !chInjected && !chConverted && ch != EoF && ahead.empty();
-  if (!atLineStart || (runPause > 0 && runPause--))
+  if (pos != lineStart || !runMayStartHere() || (runPause > 0 && runPause--))
     return Scan();
-  if (breakLimit < 0) {
-    // A run must be followed by a line end: the tokens after the source's
-    // last one are another file's, or the text after an inclusion.
-    breakLimit = textLen;
-    while (breakLimit > 0 && text[breakLimit - 1] != '\n' && text[breakLimit - 1] != '\r')
-      --breakLimit;
-  }
-  int end = plainRunEnd(text, pos, breakLimit, false, names.any() ? &names : nullptr, &runTokenCount);
+  int end = plainRunEnd(text, pos, runLimit(), false, names.any() ? &names : nullptr, &runTokenCount);
   // A long line is left to the scanner: it may hold a token too long to
   // accept, and a run scanned again makes all its tokens at once.
   if (end - pos > kMaxRunLength)
@@ -426,16 +420,58 @@ Token* Scanner::ScanLine(const NameFilter& names) {
       runPause = kRunPause;
     return Scan();
   }
+  return makeRun(end, curLine, lineCol, NameFilter::stamp(names.changes()));
+}
+
+// The condition's blanks and first operand are scanned as tokens, then
+// the rest of the line is tried as a run.
+Token* Scanner::ScanInCondition() {
+  if (condition == kFirstNext) {
+    Token* t = Scan();
+    if (t->kind != _whitespace)
+      condition = t->kind == _newline ? kNone : kRestNext;
+    return t;
+  }
+  condition = kNone;
+  if (!runMayStartHere())
+    return Scan();
+  int end = plainRunEnd(text, pos, runLimit(), false, nullptr, &runTokenCount);
+  if (end < 0 || end - pos > kMaxRunLength)
+    return Scan();
+  Locate();
+  // Its names were not asked about: it is never delivered whole.
+  return makeRun(end, line, col, NameFilter::kStale);
+}
+
+// A run must be followed by a line end: the tokens after the source's last
+// one are another file's, or the text after an inclusion.
+int Scanner::findRunLimit() {
+  breakLimit = textLen;
+  while (breakLimit > 0 && text[breakLimit - 1] != '\n' && text[breakLimit - 1] != '\r')
+    --breakLimit;
+  return breakLimit;
+}
+
+inline Token* Scanner::makeRun(int end, int runLine, int runCol, uint16_t stamp) {
   Token* t = arena.make();
   t->fileName = sourceName;
-  t->line = curLine;
-  t->col = lineCol;
+  t->line = runLine;
+  t->col = runCol;
   t->kind = _plainRun;
-  t->depth = NameFilter::stamp(names.changes());
+  t->depth = stamp;
   t->setText(wstring_view(text + pos, size_t(end - pos)));
   next = end; // what follows is a line feed, "//", blanks or a name: the line state holds
   NextCh();
   return t;
+}
+
+bool Scanner::runOpensWithName(const Token& run, bool& blanks) {
+  wstring_view text = run.text();
+  size_t i = 0;
+  while (i < text.size() && isBlank(text[i]))
+    ++i;
+  blanks = i > 0;
+  return i < text.size() && isLetter(text[i]);
 }
 
 bool Scanner::scansAlone(const Token& t) {
@@ -755,7 +791,10 @@ int Scanner::Word(const WordTrie& trie) {
 // After "--": a directive word.
 int Scanner::Directive() {
   AddCh(); // the second "-"
-  return Word(directives());
+  int kind = Word(directives());
+  if (kind == _tif || kind == _telif)
+    condition = kFirstNext;
+  return kind;
 }
 
 int Scanner::Magic() {

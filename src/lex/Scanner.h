@@ -56,14 +56,20 @@ public:
   Token* Scan() { return ahead.empty() ? NextToken() : ScanAhead(); }
   // What Scan returns, or after a line end, with a filter given, a plain run
   // (kind _plainRun) when the line opens with one whose names pass it.
+  // The rest of a "--if" or "--elif" line after its first operand is cut
+  // as a run too, names and all: a rule reading the condition always scans
+  // it again, and a skipped branch's line drops it whole.
   Token* ScanRuns(const NameFilter* names) {
-    Token* t = names && afterLineEnd ? ScanLine(*names) : Scan();
-    afterLineEnd = t->kind == _newline;
+    Token* t = names && runMayFollow ? ScanLineOrCondition(*names) : Scan();
+    runMayFollow = t->kind == _newline || condition != kNone;
     return t;
   }
   // True when the token's text, scanned on its own, gives just this token
   // back: a name, or a decimal or hexadecimal constant without suffix.
   static bool scansAlone(const Token& t);
+  // Whether the first token of a plain run after its blanks is a name;
+  // blanks tells whether it opens with them.
+  static bool runOpensWithName(const Token& run, bool& blanks);
   // Where a plain run that starts at text[from] ends: at a line feed or a
   // "//" before limit, or short of a name that may expand and the token in
   // front of it; or at limit itself when atLimit is set. A plain run
@@ -87,6 +93,14 @@ private:
   void Init();
   Token* ScanAhead();
   Token* ScanLine(const NameFilter& names);
+  Token* ScanLineOrCondition(const NameFilter& names) {
+    return condition != kNone ? ScanInCondition() : ScanLine(names);
+  }
+  Token* ScanInCondition();
+  bool runMayStartHere() const { return oldEols == 0 && !chInjected && !chConverted && ch != EoF && ahead.empty(); }
+  int runLimit() { return breakLimit >= 0 ? breakLimit : findRunLimit(); }
+  int findRunLimit();
+  Token* makeRun(int end, int runLine, int runCol, uint16_t stamp);
   template <bool kBounded>
   static int plainRunIn(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count);
   // Only positions are recorded per character; the line and column of a
@@ -158,7 +172,9 @@ private:
   int runPause = 0;
   int breakLimit = -1; // just past the last line end; runs lie before it
   int runTokenCount = 0;
-  bool afterLineEnd = true;
+  bool runMayFollow = true; // after a line end, or where a condition stands
+  // Where a condition's line stands: set when its keyword is scanned.
+  enum : uint8_t { kNone, kFirstNext, kRestNext } condition = kNone;
   int ch = 0;
   int pos = 0;
   int line = 0;

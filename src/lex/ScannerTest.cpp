@@ -460,3 +460,37 @@ TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
     EXPECT_EQ(tokens, int(scan(line.substr(0, size_t(cut))).size())) << Tok{0, line};
   }
 }
+
+// After a condition's first operand the rest of its line is one run, names
+// and all, and it stands for the tokens the scanner cuts from it.
+TEST(ScannerPlainRuns, RestOfACondition) {
+  struct NoName : NameFilter {
+    bool mayExpand(wstring_view) const override { return false; }
+    bool any() const override { return true; }
+    uint64_t changes() const override { return 0; }
+  } none;
+  wstring src = u"--if X * 2 > Y\n--elif (Y\n--if 1\n";
+  TokenArena arena;
+  Scanner s(src.data(), int(src.size()), arena);
+  std::vector<Tok> out;
+  for (Token* t = s.ScanRuns(&none); t->kind != _EOF; t = s.ScanRuns(&none)) {
+    out.push_back({t->kind, wstring(t->text())});
+    if (t->kind == _plainRun) {
+      EXPECT_EQ(s.lastRunTokens(), int(scan(wstring(t->text())).size()));
+    }
+  }
+  std::vector<Tok> expected{{_tif, u"--if"},   {_whitespace, u" "}, {_ident, u"X"},       {_plainRun, u" * 2 > Y"},
+                            {_newline, u"\n"}, {_telif, u"--elif"}, {_whitespace, u" "}, {_lpar, u"("},
+                            {_ident, u"Y"},    {_newline, u"\n"},   {_tif, u"--if"},      {_whitespace, u" "},
+                            {_intCon, u"1"},   {_newline, u"\n"}};
+  EXPECT_EQ(out, expected);
+
+  bool blanks = false;
+  Token run;
+  run.setText(u"  Y > 1");
+  EXPECT_TRUE(Scanner::runOpensWithName(run, blanks));
+  EXPECT_TRUE(blanks);
+  run.setText(u"* Y");
+  EXPECT_FALSE(Scanner::runOpensWithName(run, blanks));
+  EXPECT_FALSE(blanks);
+}

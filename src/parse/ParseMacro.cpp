@@ -219,20 +219,24 @@ bool writtenAsIs(int kind) {
 
 } // namespace
 
-// The most common call of all: a define of one plain token, used where no
-// rule holds a position, followed by text that would only pass through. The
-// name becomes the body's token. MacroExpand would read the same one or two
-// tokens ahead, splice a copy and read them again, to the same effect: what
-// it reads ahead only counts toward the error distance, and a line end read
-// there moves the location to where reading it again moves it too.
+// The most common call of all: a define of one plain token, followed by
+// text that would only pass through. The name becomes the body's token.
+// MacroExpand would read the same tokens ahead, splice a copy and read them
+// again, to the same effect, which is kept here: what it reads ahead counts
+// toward the error distance, the blanks it drops are counted and leave the
+// name described in the dummy token, and a line end read there moves the
+// location. Where no rule holds a position nothing reads the location before
+// that line end is read again, so only a condition's rule needs the move.
+// Elsewhere a rule could hold the name, or the read-ahead could change what
+// a rule records, so MacroExpand does the work.
 bool Parser::expandInPlace(const CMacro& macro) {
-  if (macro.hasParams || listener || chain || skipWhiteSpace || skipNewLine)
-    return false;
-  const Token* body = &macro.soleToken;
-  if (!macro.hasSoleToken || !writtenAsIs(body->kind))
+  if (macro.hasParams || !macro.hasSoleToken || !writtenAsIs(macro.soleToken.kind) || listener || chain ||
+      skipNewLine)
     return false;
   if (splicedTokens + 1 > kMaxSplicedTokens)
     return false; // the limit's report would come after the tokens read ahead
+  if (pinned != 0 || skipWhiteSpace)
+    return pinned == 1 && inConditional && skipWhiteSpace && expandInCondition(macro);
   scanner->ResetPeek();
   const Token* next = scanner->Peek();
   int ahead = 1;
@@ -244,17 +248,57 @@ bool Parser::expandInPlace(const CMacro& macro) {
   scanner->ResetPeek();
   if (!passes)
     return false;
+  errDist += ahead;
+  becomeBody(macro);
+  return true;
+}
+
+// In a condition that the pump's own rule reads: blanks are dropped, and
+// the rule reads nothing it has not consumed. A plain run after the name
+// (the rest of the condition) would be scanned again first; it passes when
+// it opens with no name.
+bool Parser::expandInCondition(const CMacro& macro) {
+  scanner->ResetPeek();
+  Token* next = scanner->Peek();
+  int dropped = 0;
+  for (; next->kind == _whitespace && !next->deleted; next = scanner->Peek())
+    ++dropped;
+  scanner->ResetPeek();
+  if (next->kind == _plainRun && !next->deleted) {
+    bool blanks = false;
+    if (Scanner::runOpensWithName(*next, blanks))
+      return false;
+    dropped += blanks;
+  } else if (!passesAhead(next)) {
+    return false;
+  }
+  ++errDist;
+  if (dropped > 0) {
+    reading.dropped += dropped;
+    describeInDummy(la);
+  }
+  if (next->kind == _newline) {
+    ReadingCounts kept = reading; // the call's own line ends are forgotten
+    if (next->len > 0 && next->val[0] == u'\r')
+      next->setText(u"\n");
+    MoveLocation(next);
+    reading.lastNewline = kept.lastNewline;
+    reading.newlines = kept.newlines;
+  }
+  becomeBody(macro);
+  return true;
+}
+
+void Parser::becomeBody(const CMacro& macro) {
   ++uniqueMacro;
   ReserveSplice(1);
-  errDist += ahead;
   uint16_t depth = uint16_t(la->depth + 1);
   Token* link[2] = {la->next, la->prev};
-  *la = Token(body);
+  *la = Token(&macro.soleToken);
   la->next = link[0];
   la->prev = link[1];
   la->depth = depth;
   scanner->curr = la; // the pump reads it next, as it would the copy
-  return true;
 }
 
 // Replaces the call whose name is la by the body with the arguments

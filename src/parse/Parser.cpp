@@ -141,17 +141,21 @@ void Parser::Pump() {
     ++reading.dropped;
     // A dropped token vanishes; t keeps describing the token consumed last.
     if (dummyToken != t) {
-      dummyToken->kind = t->kind;
-      dummyToken->line = t->line;
-      dummyToken->col = t->col;
-      dummyToken->fileName = t->fileName;
-      dummyToken->next = nullptr;
-      dummyToken->val = t->val;
-      dummyToken->len = t->len;
+      describeInDummy(t);
       t = dummyToken;
     }
     la = t;
   }
+}
+
+void Parser::describeInDummy(const Token* consumed) {
+  dummyToken->kind = consumed->kind;
+  dummyToken->line = consumed->line;
+  dummyToken->col = consumed->col;
+  dummyToken->fileName = consumed->fileName;
+  dummyToken->next = nullptr;
+  dummyToken->val = consumed->val;
+  dummyToken->len = consumed->len;
 }
 
 // A run that no rule holds: dropped whole when inactive, delivered whole when
@@ -232,7 +236,7 @@ bool Parser::TryExpand() {
   }
   if (la->depth == 0 && pumpNesting == 0)
     nestingReported = false;
-  if (pinned == 0 && expandInPlace(*found.macro))
+  if (expandInPlace(*found.macro))
     return true;
   PMacro macro = *found.owner; // the call may outlive the name's entry
   Pin pin(*this);

@@ -249,6 +249,8 @@ public:
   void RescanArguments(const std::vector<ArgRange>& params);
   bool MacroExpand(const PMacro& macro);
   bool expandInPlace(const CMacro& macro);
+  bool expandInCondition(const CMacro& macro);
+  void becomeBody(const CMacro& macro);
   bool passesAhead(const Token* next) const {
     return deliversAsText(next) || (next->kind == _newline && !next->deleted);
   }
@@ -298,6 +300,7 @@ private:
   }
   void MoveLocation(const Token* newline);
   void dropInactive();
+  void describeInDummy(const Token* consumed);
   bool mayBeMacro(wstring_view name) const { return inAnyScope<false>(name); }
   // Whether a scope holds the name (kExact), or may hold it as far as its
   // filters tell. The name is hashed only when its length is a macro's.
