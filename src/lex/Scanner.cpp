@@ -452,16 +452,24 @@ int Scanner::findRunLimit() {
   return breakLimit;
 }
 
+// A run that ends at a line feed takes it along: the line end's own token
+// would cost as much as the run.
 inline Token* Scanner::makeRun(int end, int runLine, int runCol, uint16_t stamp) {
+  bool lineEnd = text[end] == '\n';
   Token* t = arena.make();
   t->fileName = sourceName;
   t->line = runLine;
   t->col = runCol;
   t->kind = _plainRun;
   t->depth = stamp;
-  t->setText(wstring_view(text + pos, size_t(end - pos)));
+  t->setText(wstring_view(text + pos, size_t(end + lineEnd - pos)));
   next = end; // what follows is a line feed, "//", blanks or a name: the line state holds
   NextCh();
+  if (lineEnd) {
+    NextCh();
+    ++runTokenCount;
+    condition = kLineStart;
+  }
   return t;
 }
 

@@ -94,6 +94,10 @@ private:
   Token* ScanAhead();
   Token* ScanLine(const NameFilter& names);
   Token* ScanLineOrCondition(const NameFilter& names) {
+    if (condition == kLineStart) {
+      condition = kNone;
+      return ScanLine(names);
+    }
     return condition != kNone ? ScanInCondition() : ScanLine(names);
   }
   Token* ScanInCondition();
@@ -173,8 +177,9 @@ private:
   int breakLimit = -1; // just past the last line end; runs lie before it
   int runTokenCount = 0;
   bool runMayFollow = true; // after a line end, or where a condition stands
-  // Where a condition's line stands: set when its keyword is scanned.
-  enum : uint8_t { kNone, kFirstNext, kRestNext } condition = kNone;
+  // Where a condition's line stands (set when its keyword is scanned), or
+  // that a run took the line end with it.
+  enum : uint8_t { kNone, kFirstNext, kRestNext, kLineStart } condition = kNone;
   int ch = 0;
   int pos = 0;
   int line = 0;

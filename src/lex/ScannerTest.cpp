@@ -462,7 +462,8 @@ TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
 }
 
 // After a condition's first operand the rest of its line is one run, names
-// and all, and it stands for the tokens the scanner cuts from it.
+// and all, with its line end, and it stands for the tokens the scanner cuts
+// from it.
 TEST(ScannerPlainRuns, RestOfACondition) {
   struct NoName : NameFilter {
     bool mayExpand(wstring_view) const override { return false; }
@@ -479,8 +480,8 @@ TEST(ScannerPlainRuns, RestOfACondition) {
       EXPECT_EQ(s.lastRunTokens(), int(scan(wstring(t->text())).size()));
     }
   }
-  std::vector<Tok> expected{{_tif, u"--if"},   {_whitespace, u" "}, {_ident, u"X"},       {_plainRun, u" * 2 > Y"},
-                            {_newline, u"\n"}, {_telif, u"--elif"}, {_whitespace, u" "}, {_lpar, u"("},
+  std::vector<Tok> expected{{_tif, u"--if"},   {_whitespace, u" "}, {_ident, u"X"},       {_plainRun, u" * 2 > Y\n"},
+                            {_telif, u"--elif"}, {_whitespace, u" "}, {_lpar, u"("},
                             {_ident, u"Y"},    {_newline, u"\n"},   {_tif, u"--if"},      {_whitespace, u" "},
                             {_intCon, u"1"},   {_newline, u"\n"}};
   EXPECT_EQ(out, expected);

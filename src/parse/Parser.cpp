@@ -167,8 +167,13 @@ bool Parser::takeRun(bool active) {
     return false;
   }
   // Its activity was settled by the caller, with conditionals carried out.
-  if (t && t->kind == _newline && !skipConditionals && passesAsText(la)) {
+  if (t && endsLine(t) && !skipConditionals && passesAsText(la)) {
     errDist = std::min(errDist, 1 << 30) + 2;
+    if (endsLine(la)) {
+      // Its line end, read here as its own token would be next.
+      ++errDist;
+      moveLocationTo(la, la->line, la->col + la->len - 1);
+    }
     return true;
   }
   scanner->expandLast();
@@ -180,7 +185,7 @@ bool Parser::takeRun(bool active) {
 // run can wait, whole, for the pump that called the rule. Its first token,
 // read here, would only have passed through.
 bool Parser::runWaitsForCaller() const {
-  return pinned == 1 && inConditional && t->kind == _newline && passesAsText(la);
+  return pinned == 1 && inConditional && endsLine(t) && passesAsText(la);
 }
 
 // No flag of the moment would drop or keep one of the run's tokens, no
@@ -201,16 +206,20 @@ void Parser::dropInactive() {
 
 // The current location follows every line end the pump reads. A location
 // nobody else holds is updated in place rather than replaced.
-void Parser::MoveLocation(const Token* newline) {
-  reading.lastNewline = newline;
+void Parser::MoveLocation(const Token* newline) { moveLocationTo(newline, newline->line, newline->col); }
+
+// The same for a line end at line and col of token lineEnd, which may be a
+// plain run that took its line end along.
+void Parser::moveLocationTo(const Token* lineEnd, int line, int col) {
+  reading.lastNewline = lineEnd;
   ++reading.newlines;
-  if (location && location.unique() && locationName == newline->fileName) {
-    location->line = newline->line;
-    location->col = newline->col;
+  if (location && location.unique() && locationName == lineEnd->fileName) {
+    location->line = line;
+    location->col = col;
     return;
   }
-  location = PLocation(new CLocation{newline->fileName->text, newline->line, newline->col});
-  locationName = newline->fileName;
+  location = PLocation(new CLocation{lineEnd->fileName->text, line, col});
+  locationName = lineEnd->fileName;
 }
 
 // Looks up the identifier in la and expands it. Refused expansions leave the
@@ -388,6 +397,10 @@ void Parser::Tolvex() {
       // what waited in P: text that waits there is dropped.
       directive = false;
       P = wstring_view();
+      if (endsLine(la)) {
+        takeLineRun();
+        break;
+      }
       Get();
       oAsm(1, t->text());
       break;
@@ -421,6 +434,26 @@ void Parser::Tolvex() {
       break;
     }
   }
+}
+
+// A run that took its line end along is consumed as the two tokens it
+// stands for: the text is written once the run is consumed, and the line end
+// becomes the consumed token while what follows is read, after which the
+// consumed token's text is written, as for a line end scanned alone.
+void Parser::takeLineRun() {
+  Token* run = la;
+  wstring_view text = run->text();
+  scanner->reclaimBefore(run); // the top rule holds no position
+  t = run;
+  oAsm(1, text.substr(0, text.size() - 1));
+  runLineEnd = Token(run);
+  runLineEnd.kind = _newline;
+  runLineEnd.depth = 0;
+  runLineEnd.col = run->col + run->len - 1;
+  runLineEnd.setText(text.substr(text.size() - 1));
+  t = &runLineEnd;
+  readNext();
+  oAsm(1, t->text());
 }
 
 void Parser::PostSemi(wstring& text) {

@@ -97,6 +97,9 @@ public:
   static std::vector<PMacroScope> scopeStack;
 
   Token* dummyToken = nullptr;
+  // The line end of a plain run that took it along, once the top rule has
+  // consumed the run: a token of its own, as if scanned alone.
+  Token runLineEnd;
   int errDist = 2;
   int minErrDist = 2;
   bool skipNewLine = false;
@@ -127,6 +130,10 @@ public:
     if (pinned == 0 && la != dummyToken)
       scanner->reclaimBefore(la);
     t = la;
+    readNext();
+  }
+  // Reads the next token into la, t consumed.
+  void readNext() {
     Token* next = scanner->curr;
     if (!chain && deliversAsText(next)) {
       la = scanner->Scan();
@@ -151,6 +158,7 @@ public:
   void PostSemi(wstring& text);
   void HashDirective();
   void PreprocDirective();
+  void takeLineRun();
 
   // Output (driver/Output.cpp). Most text continues a line that has begun
   // and holds no line break: it goes straight to the writer.
@@ -283,8 +291,8 @@ private:
     uint64_t changes() const override { return CMacroScope::namesEntered; }
     // No name in the run may expand now.
     bool passes(const Token* run) const {
-      return unchangedSince(run->depth) || !any() ||
-             Scanner::plainRunEnd(run->val, 0, run->len, true, this) == run->len;
+      int len = run->len - endsLine(run); // a line end it took along ends it
+      return unchangedSince(run->depth) || !any() || Scanner::plainRunEnd(run->val, 0, len, true, this) == len;
     }
   } macroNames;
   bool takeRun(bool active);
@@ -299,6 +307,11 @@ private:
     return flags == 0 || skipMacro || !mayBeMacro(next->text());
   }
   void MoveLocation(const Token* newline);
+  void moveLocationTo(const Token* lineEnd, int line, int col);
+  // A line feed, or a plain run that took its line end along.
+  static bool endsLine(const Token* k) {
+    return k->kind == _newline || (k->kind == _plainRun && k->val[k->len - 1] == u'\n');
+  }
   void dropInactive();
   void describeInDummy(const Token* consumed);
   bool mayBeMacro(wstring_view name) const { return inAnyScope<false>(name); }
