@@ -32,6 +32,7 @@ RESERVED = ("--def", "--enddef", "--sched", "--endsched", "--declare",
             "$$tolvexmagic", "--endmacro", "--endrept", "--foo", "--ifx")
 # Bodies of one plain token: the commonest define of all, which a use
 # replaces without reading ahead when what follows only passes through.
+PLAIN_NAMES = ("PV0", "PV1", "PV2", "PV3")
 PLAIN_BODIES = ("7", "0x1F", "'a'", '"s"', "(", ")", ",", "+", "-", "~",
                 "<<", "?", "*", ".", ":", "==", "09", "4L")
 BINOPS = ("*", "/", "%", "+", "-", "<<", ">>", "<", ">", "<=", ">=", "==",
@@ -238,7 +239,7 @@ class Gen:
             else:
                 ops.append(self.atom(below, params))
         if ops:
-            parts.append(r.choice((" ", "\t")) + r.choice((", ", ",")).join(ops))
+            parts.append(r.choice((" ", "\t")) + r.choice((", ", ",", " + ", " ")).join(ops))
         y = r.random()
         if y < 0.1:
             parts.append(r.choice(("    // note ALPHA", "// c", "  //")))
@@ -300,6 +301,8 @@ class Gen:
             return ["--undef %s%s" % (nm, r.choice(("", "", "", " ", ";")))]
         if x < 0.55 and depth < 3 and not in_body:
             return self.macro(depth, ctx)
+        if x < 0.58 and not in_body:
+            return self.plain_lines(below)
         if x < 0.64 and depth < 2:
             return self.rept(depth, ctx)
         if x < 0.78 and depth < 3:
@@ -316,6 +319,34 @@ class Gen:
             return ["# " + r.choice(params or ("x",)) + " \\@ stays"]
         return [self.blanks() + self.call(0, below, params)
                 + r.choice(("", "", " // c", "; nop"))]
+
+    def plain_lines(self, below=None):
+        """Defines of one plain token used in lines of plain text, where their
+        names may take their place within a run of the line: first on the
+        line, last, next to another, before a comment or a call, after an
+        undef or a redefinition."""
+        r = self.r
+        out = []
+        for _ in range(r.randint(1, 3)):
+            out.append("--define %s %s" % (r.choice(PLAIN_NAMES),
+                                           r.choice(PLAIN_BODIES)))
+        for _ in range(r.randint(2, 6)):
+            y = r.random()
+            if y < 0.1:
+                out.append("--undef %s" % r.choice(PLAIN_NAMES))
+                continue
+            if y < 0.15:
+                out.append("--define %s(a) a" % r.choice(PLAIN_NAMES))
+                continue
+            ops = [r.choice(PLAIN_NAMES + REGS + ("3", "0x1fL", "1u",
+                                                  "defined", "lbl"))
+                   for _ in range(r.randint(1, 4))]
+            line = r.choice(("    ", "\t", "", "  ")) + r.choice(MNEMONICS)
+            line += " " + r.choice((", ", " + ", " ", ",", " * ")).join(ops)
+            line += r.choice(("", "", "", " // c", "(1)", " %s(2)" %
+                              self.name(below), " ", "\t"))
+            out.append(line)
+        return out
 
     def bad_directive(self):
         r = self.r
@@ -358,7 +389,7 @@ class Gen:
                 params += (NAMES[0],)
             head += "(%s)" % r.choice((", ", ",")).join(params)
         body = []
-        if not params and self.chance(0.3):
+        if not params and self.chance(0.5):
             body.append(r.choice(PLAIN_BODIES))
         for _ in range(0 if body else r.choice((0, 1, 1, 2, 3))):
             y = r.random()

@@ -409,7 +409,9 @@ Token* Scanner::NextToken() {
 Token* Scanner::ScanLine(const NameFilter& names) {
   if (pos != lineStart || !runMayStartHere() || (runPause > 0 && runPause--))
     return Scan();
-  int end = plainRunEnd(text, pos, runLimit(), false, names.any() ? &names : nullptr, &runTokenCount);
+  bool namesTakePlace = false;
+  int end = plainRunEnd(text, pos, runLimit(), false, names.any() ? &names : nullptr, &runTokenCount,
+                        &namesTakePlace);
   // A long line is left to the scanner: it may hold a token too long to
   // accept, and a run scanned again makes all its tokens at once.
   if (end - pos > kMaxRunLength)
@@ -420,7 +422,8 @@ Token* Scanner::ScanLine(const NameFilter& names) {
       runPause = kRunPause;
     return Scan();
   }
-  return makeRun(end, curLine, lineCol, NameFilter::stamp(names.changes()));
+  uint16_t stamp = NameFilter::stamp(names.changes());
+  return makeRun(end, curLine, lineCol, namesTakePlace ? stamp | NameFilter::kTakesPlace : stamp);
 }
 
 // The condition's blanks and first operand are scanned as tokens, then
@@ -473,6 +476,47 @@ inline Token* Scanner::makeRun(int end, int runLine, int runCol, uint16_t stamp)
   return t;
 }
 
+// Mirrors plainRunIn's steps for names and numbers; no other token of a run
+// holds a letter or a digit.
+void Scanner::namesIn(wstring_view run, std::vector<wstring_view>& names) {
+  names.clear();
+  const wchar* p = run.data();
+  const wchar* const end = p + run.size();
+  auto in = [end](const wchar* q, uint8_t cls) { return q < end && *q < 128 && (kCharClass[*q] & cls); };
+  auto suffix = [end](const wchar* q) {
+    auto is = [&](const wchar* r, char a, char b) { return r < end && (*r == a || *r == b); };
+    if (is(q, 'u', 'U'))
+      return is(q + 1, 'l', 'L') ? q + 2 : q + 1;
+    if (is(q, 'l', 'L'))
+      return is(q + 1, 'u', 'U') ? q + 2 : q + 1;
+    return q;
+  };
+  while (p < end) {
+    if (in(p, kLetter)) {
+      const wchar* q = p + 1;
+      while (in(q, kLetter | kDigit))
+        ++q;
+      names.emplace_back(p, size_t(q - p));
+      p = q;
+    } else if (in(p, kDigit)) {
+      if (*p == '0' && p + 1 < end && (p[1] == 'x' || p[1] == 'X')) {
+        p += 2;
+        if (in(p, kDigit | kHexLetter)) {
+          while (in(p, kDigit | kHexLetter))
+            ++p;
+          p = suffix(p);
+        }
+        continue;
+      }
+      while (in(p, kDigit))
+        ++p;
+      p = suffix(p);
+    } else {
+      ++p;
+    }
+  }
+}
+
 bool Scanner::runOpensWithName(const Token& run, bool& blanks) {
   wstring_view text = run.text();
   size_t i = 0;
@@ -505,16 +549,21 @@ bool Scanner::scansAlone(const Token& t) {
 // blanks, operators and stray characters. Anything with a rule of its own
 // (directives, "#", ";", quotes, "@", "\\", "$", block comments, carriage
 // returns, the period after a decimal constant) ends the attempt.
-int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count) {
+int Scanner::plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count,
+                         bool* namesTakePlace) {
   // Every step stops at a line feed or a carriage return, so text that ends
   // with one needs no check of the limit.
   bool lineEndLast = !atLimit && from < limit && (text[limit - 1] == '\n' || text[limit - 1] == '\r');
-  return lineEndLast ? plainRunIn<false>(text, from, limit, atLimit, names, count)
-                     : plainRunIn<true>(text, from, limit, atLimit, names, count);
+  if (!names)
+    return lineEndLast ? plainRunIn<false, false>(text, from, limit, atLimit, nullptr, count, namesTakePlace)
+                       : plainRunIn<true, false>(text, from, limit, atLimit, nullptr, count, namesTakePlace);
+  return lineEndLast ? plainRunIn<false, true>(text, from, limit, atLimit, names, count, namesTakePlace)
+                     : plainRunIn<true, true>(text, from, limit, atLimit, names, count, namesTakePlace);
 }
 
-template <bool kBounded>
-int Scanner::plainRunIn(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count) {
+template <bool kBounded, bool kNames>
+int Scanner::plainRunIn(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count,
+                        bool* namesTakePlace) {
   const wchar* const end = text + limit;
   auto at = [end](const wchar* p) { return !kBounded || p < end ? int(*p) : EoF; };
   auto inRun = [end](const wchar* p, uint8_t cls) {
@@ -535,13 +584,31 @@ int Scanner::plainRunIn(const wchar* text, int from, int limit, bool atLimit, co
   const wchar* start = nullptr;
   const wchar* last = nullptr;
   bool blanksBeforeStart = false, blanksBeforeLast = false;
+  // Where the run would have been cut at the first name that takes a
+  // define's place, should it not reach its line end.
+  int placed = 0, cutAtPlaced = 0, countAtPlaced = 0;
+  auto nameAfter = [&](const wchar* q) {
+    while (inRun(q, kBlank))
+      ++q;
+    const wchar* e = q;
+    while (inRun(e, kLetter | kDigit))
+      ++e;
+    return inRun(q, kLetter) ? wstring_view(q, size_t(e - q)) : wstring_view();
+  };
   for (const wchar* p = text + from;; ++tokens, last = start, blanksBeforeLast = blanksBeforeStart) {
     start = p;
     blanksBeforeStart = blanks;
     int c = at(p);
     if (c == EoF || c == '\n' || (c == '/' && at(p + 1) == '/')) {
+      if (kNames && placed > 0 && c != (atLimit ? EoF : '\n')) {
+        if (count && cutAtPlaced >= 0)
+          *count = countAtPlaced;
+        return cutAtPlaced;
+      }
       if (count)
         *count = tokens;
+      if (namesTakePlace)
+        *namesTakePlace = placed > 0;
       bool whole = atLimit ? c == EoF : c != EoF;
       return whole && tokens >= 2 && blanks ? int(p - text) : -1;
     }
@@ -550,16 +617,25 @@ int Scanner::plainRunIn(const wchar* text, int from, int limit, bool atLimit, co
       const wchar* q = p + 1;
       while (inRun(q, kLetter | kDigit))
         ++q;
-      if (names && names->mayExpand(wstring_view(p, size_t(q - p)))) {
+      if (kNames && names->mayExpand(wstring_view(p, size_t(q - p)))) {
         // A run cut short ends before the token in front of the name: the
         // pump reads that name while it delivers the token in front, and
         // what the name does (writing, hiding output) must come after all
         // text before that token and before that token itself.
-        if (atLimit || tokens < 3 || !blanksBeforeLast)
-          return kNameRefused;
-        if (count)
+        int cut = atLimit || tokens < 3 || !blanksBeforeLast ? kNameRefused : int(last - text);
+        wstring_view name(p, size_t(q - p));
+        // "defined" is a token of its own kind, never expanded.
+        if (tokens > 0 && name != u"defined" && names->takesPlace(name, nameAfter(q))) {
+          if (placed++ == 0)
+            cutAtPlaced = cut, countAtPlaced = tokens - 1;
+          p = q;
+          continue;
+        }
+        if (placed > 0)
+          cut = cutAtPlaced, tokens = countAtPlaced + 1;
+        if (count && cut >= 0)
           *count = tokens - 1;
-        return int(last - text);
+        return cut;
       }
       p = q;
     } else if (cls & kBlank) {

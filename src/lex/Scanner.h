@@ -22,10 +22,17 @@ public:
   // Raised whenever a name may have started to expand.
   virtual uint64_t changes() const = 0;
 
+  // Whether name, which may expand, stands for one plain token that may
+  // take its place inside a run; next is the name that follows it, past one
+  // blank, or empty when no name follows there.
+  virtual bool takesPlace(wstring_view, wstring_view) const { return false; }
+
   // A run records the changes it was cut at, so that one delivered before
   // any further change needs no second look. Past kStale a record could wrap
-  // around, so such runs are always looked at again.
-  static constexpr uint16_t kStale = 0xFFFF;
+  // around, so such runs are always looked at again. kTakesPlace marks a run
+  // in which names take their defines' place.
+  static constexpr uint16_t kStale = 0x7FFF;
+  static constexpr uint16_t kTakesPlace = 0x8000;
   static uint16_t stamp(uint64_t changes) { return changes < kStale ? uint16_t(changes) : kStale; }
   bool unchangedSince(uint16_t cut) const { return cut != kStale && cut == stamp(changes()); }
 
@@ -75,10 +82,14 @@ public:
   // front of it; or at limit itself when atLimit is set. A plain run
   // scans to two or more tokens, blanks among them, of kinds that the pump
   // and the top rule pass to the output unchanged, and no name in it may
-  // expand (names may be null when that is not asked). Negative when the
-  // text there does not start one: kNameRefused when a name stopped it.
+  // expand (names may be null when that is not asked) -- except, in a run
+  // that reaches its line end, names after its first token that the filter
+  // says take a define's place (namesTakePlace is then set). Negative when
+  // the text there does not start one: kNameRefused when a name stopped it.
   static int plainRunEnd(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names,
-                         int* tokens = nullptr);
+                         int* tokens = nullptr, bool* namesTakePlace = nullptr);
+  // The names the text of a plain run scans to, in order, into names.
+  static void namesIn(wstring_view run, std::vector<wstring_view>& names);
   // How many tokens the plain run ScanRuns returned last stands for.
   int lastRunTokens() const { return runTokenCount; }
   static constexpr int kNameRefused = -2;
@@ -105,8 +116,9 @@ private:
   int runLimit() { return breakLimit >= 0 ? breakLimit : findRunLimit(); }
   int findRunLimit();
   Token* makeRun(int end, int runLine, int runCol, uint16_t stamp);
-  template <bool kBounded>
-  static int plainRunIn(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count);
+  template <bool kBounded, bool kNames>
+  static int plainRunIn(const wchar* text, int from, int limit, bool atLimit, const NameFilter* names, int* count,
+                        bool* namesTakePlace);
   // Only positions are recorded per character; the line and column of a
   // token's first character are worked out when the token starts (Locate).
   void NextCh() {

@@ -402,10 +402,19 @@ TEST(ScannerPlainRuns, AgreeWithTheScanner) {
     ++runs;
     std::vector<Tok> scanned = scan(line);
     ASSERT_EQ(int(scanned.size()), tokens) << "line " << Tok{0, line};
-    for (const Tok& t : scanned)
+    std::vector<wstring_view> names;
+    Scanner::namesIn(line, names);
+    auto name = names.begin();
+    for (const Tok& t : scanned) {
       EXPECT_TRUE(t.kind <= kMaxT && t.kind != _newline && t.kind != _stringCon && t.kind != _charCon &&
                   t.kind != _hash && t.kind != _semicolon && (t.kind < _tinclude || t.kind > _tpopblock))
           << "line " << Tok{0, line} << " token " << t;
+      if (t.kind == _ident || t.kind == _defined) {
+        ASSERT_NE(name, names.end()) << "line " << Tok{0, line};
+        EXPECT_EQ(wstring(*name++), t.text) << "line " << Tok{0, line};
+      }
+    }
+    EXPECT_EQ(name, names.end()) << "line " << Tok{0, line};
   }
   EXPECT_GT(runs, 1000);
 }

@@ -106,6 +106,7 @@ void CMacroScope::erase(wstring_view name) {
     size_t s = slot(hash);
     if (--namesPerSlot[s] == 0)
       filter[s / 64] &= ~(uint64_t(1) << (s % 64));
+    ++namesRemoved;
   }
 }
 

@@ -136,8 +136,10 @@ public:
   // Keeps an existing entry.
   void insert(const wstring& name, PMacro macro);
   void erase(wstring_view name);
-  // Names entered into any scope so far; scopes are made empty.
+  // Names entered into any scope so far, and names removed; scopes are made
+  // empty.
   static inline uint64_t namesEntered = 0;
+  static inline uint64_t namesRemoved = 0;
 
 private:
   using Entry = std::pair<const wstring, PMacro>;

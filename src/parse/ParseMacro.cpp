@@ -209,15 +209,74 @@ void Parser::RescanArguments(const std::vector<ArgRange>& params) {
   argStart.push_back(argTokens.size());
 }
 
-namespace {
-
 // Body tokens that the pump passes on and the top rule only writes.
-bool writtenAsIs(int kind) {
+bool Parser::writtenAsIs(int kind) {
   return kind == _intCon || kind == _charCon || kind == _stringCon ||
          (kind >= _dot && kind <= _rpar && kind != _semicolon);
 }
 
-} // namespace
+const CMacro* Parser::placeable(CMacroScope::Found found, wstring_view next) {
+  if (!found || found.macro->hasParams || !found.macro->hasSoleToken || !writtenAsIs(found.macro->soleToken.kind))
+    return nullptr;
+  // "defined" is a token of its own kind, which passes whatever it names.
+  if (!next.empty() && next != u"defined" && inAnyScope<false>(next))
+    return nullptr;
+  return found.macro;
+}
+
+// A run in which names of defines of one plain token stand, delivered where
+// no rule holds a position: each name gives way to its body's text, with what
+// expandInPlace does for it. The names are looked at again, as the table may
+// have changed since the run was cut. False, with nothing changed, where
+// reading the run token by token could do more than that.
+bool Parser::placeNames(Token* run) {
+  if (listener || spliceLimitReported || pumpNesting != 0 || !endsLine(run))
+    return false;
+  placedNames.clear();
+  int len = run->len - 1;
+  if (macroNames.unchangedSince(run->depth & ~NameFilter::kTakesPlace)) {
+    // Every name in it that is a macro took its define's place when it was
+    // cut, and still does.
+    Scanner::namesIn(wstring_view(run->val, size_t(len)), runNames);
+    for (wstring_view name : runNames)
+      if (CMacroScope::Found found = findMacro(name))
+        placedNames.emplace_back(name, &found.macro->soleToken);
+  } else {
+    struct Recorder : NameFilter {
+      std::vector<std::pair<wstring_view, const Token*>>& names;
+      explicit Recorder(std::vector<std::pair<wstring_view, const Token*>>& names) : names(names) {}
+      bool mayExpand(wstring_view name) const override { return bool(findMacro(name)); }
+      bool any() const override { return true; }
+      uint64_t changes() const override { return 0; }
+      bool takesPlace(wstring_view name, wstring_view next) const override {
+        const CMacro* macro = placeable(findMacro(name), next);
+        if (macro)
+          names.emplace_back(name, &macro->soleToken);
+        return macro;
+      }
+    } recorder(placedNames);
+    if (Scanner::plainRunEnd(run->val, 0, len, true, &recorder) != len)
+      return false;
+  }
+  long long count = static_cast<long long>(placedNames.size());
+  if (count == 0)
+    return true;
+  if (splicedTokens + count > kMaxSplicedTokens)
+    return false; // the limit's report belongs where reading reaches it
+  placedText.clear();
+  const wchar* at = run->val;
+  for (auto [name, body] : placedNames) {
+    placedText.append(at, name.data());
+    placedText += body->text();
+    at = name.data() + name.size();
+  }
+  placedText.append(at, run->val + run->len);
+  uniqueMacro += int(count);
+  ReserveSplice(count);
+  nestingReported = false;
+  run->setText(placedText);
+  return true;
+}
 
 // The most common call of all: a define of one plain token, followed by
 // text that would only pass through. The name becomes the body's token.

@@ -167,7 +167,8 @@ bool Parser::takeRun(bool active) {
     return false;
   }
   // Its activity was settled by the caller, with conditionals carried out.
-  if (t && endsLine(t) && !skipConditionals && passesAsText(la)) {
+  if (t && endsLine(t) && !skipConditionals && passesAsText(la) &&
+      (!(la->depth & NameFilter::kTakesPlace) || placeNames(la))) {
     errDist = std::min(errDist, 1 << 30) + 2;
     if (endsLine(la)) {
       // Its line end, read here as its own token would be next.
@@ -450,7 +451,7 @@ void Parser::takeLineRun() {
   runLineEnd.kind = _newline;
   runLineEnd.depth = 0;
   runLineEnd.col = run->col + run->len - 1;
-  runLineEnd.setText(text.substr(text.size() - 1));
+  runLineEnd.setText(u"\n"); // the run's text may be a buffer the next run reuses
   t = &runLineEnd;
   readNext();
   oAsm(1, t->text());

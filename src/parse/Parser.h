@@ -215,7 +215,7 @@ public:
   void EvalDirective(int& cond);
 
   // Macro table and defines (ParseDefine.cpp)
-  CMacroScope::Found checkMacros(wstring_view name);
+  static CMacroScope::Found checkMacros(wstring_view name);
   void ParamList(CMacro& macro);
   void DefineDirective();
   void UndefDirective();
@@ -281,20 +281,63 @@ private:
   // Plain runs are cut with the macro table of the moment they are scanned;
   // the pump asks again before it delivers one.
   struct MacroNames : NameFilter {
-    bool mayExpand(wstring_view name) const override { return inAnyScope<true>(name); }
+    bool mayExpand(wstring_view name) const override {
+      last = findMacro(name);
+      lastName = name.data();
+      return last.macro;
+    }
     bool any() const override {
       for (const PMacroScope& scope : scopeStack)
         if (!scope->empty())
           return true;
       return false;
     }
-    uint64_t changes() const override { return CMacroScope::namesEntered; }
-    // No name in the run may expand now.
-    bool passes(const Token* run) const {
-      int len = run->len - endsLine(run); // a line end it took along ends it
-      return unchangedSince(run->depth) || !any() || Scanner::plainRunEnd(run->val, 0, len, true, this) == len;
+    // Removals count too: a run in which names took a define's place is
+    // placed without a second look when nothing changed.
+    uint64_t changes() const override { return CMacroScope::namesEntered + CMacroScope::namesRemoved; }
+    bool takesPlace(wstring_view name, wstring_view next) const override {
+      return placeable(name.data() == lastName ? last : findMacro(name), next);
     }
+    // No name in the run may expand now. Names that took a define's place
+    // are looked at again when the run is delivered (placeNames).
+    bool passes(const Token* run) const {
+      if (run->depth & kTakesPlace)
+        return true;
+      if (unchangedSince(run->depth) || !any())
+        return true;
+      int len = run->len - endsLine(run); // a line end it took along ends it
+      bool placed = false; // names cut before they were defines take no place
+      return Scanner::plainRunEnd(run->val, 0, len, true, this, nullptr, &placed) == len && !placed;
+    }
+    // The lookup of the name mayExpand was asked about last.
+    mutable CMacroScope::Found last;
+    mutable const wchar* lastName = nullptr;
   } macroNames;
+  // The define of one plain token that a name found stands for, when it
+  // takes the name's place as expandInPlace would: next, the name after it
+  // past one blank, if any, is no macro.
+  static const CMacro* placeable(CMacroScope::Found found, wstring_view next);
+  static bool writtenAsIs(int kind);
+  // What checkMacros finds, most names told apart by their length first.
+  static CMacroScope::Found findMacro(wstring_view name) {
+    size_t hash = 0;
+    bool hashed = false;
+    for (auto scope = scopeStack.rbegin(); scope != scopeStack.rend(); ++scope) {
+      if (!(*scope)->mayHoldLength(name.size()))
+        continue;
+      if (!hashed)
+        hash = CMacroScope::hashOf(name), hashed = true;
+      if ((*scope)->mayHold(hash))
+        if (CMacroScope::Found found = (*scope)->find(name, hash))
+          return found;
+    }
+    return CMacroScope::Found();
+  }
+  bool placeNames(Token* run);
+  // placeNames' lists, kept for their storage, and the text it writes.
+  std::vector<std::pair<wstring_view, const Token*>> placedNames;
+  std::vector<wstring_view> runNames;
+  wstring placedText;
   bool takeRun(bool active);
   bool runWaitsForCaller() const;
   bool passesAsText(const Token* run) const;
