@@ -49,16 +49,8 @@ void Parser::writeText(int level, wstring_view text) {
   if (options.outputAsm < level)
     return;
   ByteWriter& out = *ofile;
-  if (outNewLine) {
-    outNewLine = false;
-    ++outLine;
-    if (t->fileName != outFileName || t->line != outLine) {
-      outFileName = t->fileName;
-      outLine = t->line;
-      if (options.outputLines)
-        writeLineMarker(out, outLine, outFileName->text);
-    }
-  }
+  if (outNewLine)
+    beginOutputLine();
   // A line break is one character; longer text is mostly plain.
   if (text.size() > 1 && out.writePlain(text.data(), text.size()))
     return;
@@ -87,6 +79,27 @@ void Parser::writeText(int level, wstring_view text) {
         lineBreak();
     out.write(p + i, n - i);
   }
+}
+
+void Parser::beginOutputLine() {
+  outNewLine = false;
+  ++outLine;
+  if (t->fileName != outFileName || t->line != outLine) {
+    outFileName = t->fileName;
+    outLine = t->line;
+    if (options.outputLines)
+      writeLineMarker(*ofile, outLine, outFileName->text);
+  }
+}
+
+// What oAsm does with a line feed alone.
+void Parser::writeLineFeed() {
+  if (options.outputAsm < 1)
+    return;
+  if (outNewLine)
+    beginOutputLine();
+  ofile->put('\n');
+  lineBreak();
 }
 
 } // namespace Tolvex

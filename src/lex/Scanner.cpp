@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "diag/Fatal.h"
 #include "support/ByteWriter.h"
@@ -29,6 +30,18 @@ constexpr std::array<uint8_t, 128> charClasses() {
   return c;
 }
 constexpr std::array<uint8_t, 128> kCharClass = charClasses();
+
+// Letters, digits, blanks and the operator characters that never start a
+// comment, a directive, a string or a number's fraction on their own.
+constexpr std::array<bool, 128> inertInRun() {
+  std::array<bool, 128> inert{};
+  for (int c = 0; c < 128; ++c)
+    inert[c] = kCharClass[c] != 0;
+  for (char c : std::string_view("!=&|<>,:+~^()?*%[]{}`"))
+    inert[c] = true;
+  return inert;
+}
+constexpr std::array<bool, 128> kInertInRun = inertInRun();
 
 bool inClass(int c, uint8_t cls) { return c >= 0 && c < 128 && (kCharClass[c] & cls); }
 bool isLetter(int c) { return inClass(c, kLetter); }
@@ -438,12 +451,36 @@ Token* Scanner::ScanInCondition() {
   condition = kNone;
   if (!runMayStartHere())
     return Scan();
-  int end = plainRunEnd(text, pos, runLimit(), false, nullptr, &runTokenCount);
-  if (end < 0 || end - pos > kMaxRunLength)
+  // Characters that only ever make tokens a plain run may hold, whatever
+  // their order: a cheaper test than cutting a run, for a rest that is
+  // either dropped whole or scanned again.
+  int limit = std::min(runLimit(), pos + kMaxRunLength);
+  int end = pos;
+  for (;; ++end) {
+    wchar c = end < limit ? text[end] : 0;
+    if (c < 128 && kInertInRun[c])
+      continue;
+    // A "-" or "/" that starts no directive or comment.
+    if ((c == '-' || c == '/') && text[end + 1] != '-' && text[end + 1] != '/' && text[end + 1] != '*')
+      continue;
+    break;
+  }
+  if (end == pos || end == limit || text[end] != '\n')
     return Scan();
   Locate();
   // Its names were not asked about: it is never delivered whole.
-  return makeRun(end, line, col, NameFilter::kStale);
+  Token* run = makeRun(end, line, col, NameFilter::kStale);
+  runTokenCount = kUncounted;
+  return run;
+}
+
+int Scanner::lastRunTokens() const {
+  if (runTokenCount != kUncounted)
+    return runTokenCount;
+  // A rest ends with its line end, which plainRunEnd stops at.
+  int tokens = 0;
+  plainRunEnd(lastRun.data(), 0, int(lastRun.size()) - 1, true, nullptr, &tokens);
+  return tokens + 1;
 }
 
 // A run must be followed by a line end: the tokens after the source's last
@@ -466,6 +503,7 @@ inline Token* Scanner::makeRun(int end, int runLine, int runCol, uint16_t stamp)
   t->kind = _plainRun;
   t->depth = stamp;
   t->setText(wstring_view(text + pos, size_t(end + lineEnd - pos)));
+  lastRun = t->text();
   next = end; // what follows is a line feed, "//", blanks or a name: the line state holds
   NextCh();
   if (lineEnd) {
@@ -625,7 +663,7 @@ int Scanner::plainRunIn(const wchar* text, int from, int limit, bool atLimit, co
         int cut = atLimit || tokens < 3 || !blanksBeforeLast ? kNameRefused : int(last - text);
         wstring_view name(p, size_t(q - p));
         // "defined" is a token of its own kind, never expanded.
-        if (tokens > 0 && name != u"defined" && names->takesPlace(name, nameAfter(q))) {
+        if (tokens > 0 && !(name.size() == 7 && name == u"defined") && names->takesPlace(name, nameAfter(q))) {
           if (placed++ == 0)
             cutAtPlaced = cut, countAtPlaced = tokens - 1;
           p = q;

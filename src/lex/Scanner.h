@@ -91,7 +91,7 @@ public:
   // The names the text of a plain run scans to, in order, into names.
   static void namesIn(wstring_view run, std::vector<wstring_view>& names);
   // How many tokens the plain run ScanRuns returned last stands for.
-  int lastRunTokens() const { return runTokenCount; }
+  int lastRunTokens() const;
   static constexpr int kNameRefused = -2;
   static constexpr int kMaxRunLength = 4096; // characters
   // Looks further ahead at each call, skipping comments; Scan returns the same
@@ -188,6 +188,8 @@ private:
   int runPause = 0;
   int breakLimit = -1; // just past the last line end; runs lie before it
   int runTokenCount = 0;
+  static constexpr int kUncounted = -1; // counted from lastRun when asked
+  wstring_view lastRun;
   bool runMayFollow = true; // after a line end, or where a condition stands
   // Where a condition's line stands (set when its keyword is scanned), or
   // that a run took the line end with it.

@@ -491,7 +491,7 @@ TEST(ScannerPlainRuns, RestOfACondition) {
   }
   std::vector<Tok> expected{{_tif, u"--if"},   {_whitespace, u" "}, {_ident, u"X"},       {_plainRun, u" * 2 > Y\n"},
                             {_telif, u"--elif"}, {_whitespace, u" "}, {_lpar, u"("},
-                            {_ident, u"Y"},    {_newline, u"\n"},   {_tif, u"--if"},      {_whitespace, u" "},
+                            {_plainRun, u"Y\n"}, {_tif, u"--if"},      {_whitespace, u" "},
                             {_intCon, u"1"},   {_newline, u"\n"}};
   EXPECT_EQ(out, expected);
 

@@ -219,7 +219,7 @@ const CMacro* Parser::placeable(CMacroScope::Found found, wstring_view next) {
   if (!found || found.macro->hasParams || !found.macro->hasSoleToken || !writtenAsIs(found.macro->soleToken.kind))
     return nullptr;
   // "defined" is a token of its own kind, which passes whatever it names.
-  if (!next.empty() && next != u"defined" && inAnyScope<false>(next))
+  if (!next.empty() && !(next.size() == 7 && next == u"defined") && inAnyScope<false>(next))
     return nullptr;
   return found.macro;
 }

@@ -454,7 +454,10 @@ void Parser::takeLineRun() {
   runLineEnd.setText(u"\n"); // the run's text may be a buffer the next run reuses
   t = &runLineEnd;
   readNext();
-  oAsm(1, t->text());
+  if (t == &runLineEnd)
+    writeLineFeed();
+  else
+    oAsm(1, t->text()); // a repeat block or a dropped token moved t on
 }
 
 void Parser::PostSemi(wstring& text) {

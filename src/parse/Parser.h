@@ -168,6 +168,8 @@ public:
     writeText(level, text);
   }
   void writeText(int level, wstring_view text);
+  void beginOutputLine();
+  void writeLineFeed();
   void lineBreak() {
     if (outNewLine)
       ++outLine; // the previous break ended an empty line
