@@ -32,16 +32,20 @@ constexpr std::array<uint8_t, 128> charClasses() {
 constexpr std::array<uint8_t, 128> kCharClass = charClasses();
 
 // Letters, digits, blanks and the operator characters that never start a
-// comment, a directive, a string or a number's fraction on their own.
-constexpr std::array<bool, 128> inertInRun() {
-  std::array<bool, 128> inert{};
+// comment, a directive, a string or a number's fraction on their own, each
+// with what plainCharsEnd records of it.
+constexpr uint8_t kBlankSeen = 1, kOtherSeen = 2;
+constexpr std::array<uint8_t, 256> inertInRun() {
+  std::array<uint8_t, 256> inert{};
   for (int c = 0; c < 128; ++c)
-    inert[c] = kCharClass[c] != 0;
+    inert[c] = kCharClass[c] & kBlank ? kBlankSeen : kCharClass[c] ? kOtherSeen : 0;
   for (char c : std::string_view("!=&|<>,:+~^()?*%[]{}`"))
-    inert[c] = true;
+    inert[size_t(c)] = kOtherSeen;
+  for (int c = 0x80; c < 0x100; ++c)
+    inert[c] = kOtherSeen; // stands alone
   return inert;
 }
-constexpr std::array<bool, 128> kInertInRun = inertInRun();
+constexpr std::array<uint8_t, 256> kInertInRun = inertInRun();
 
 bool inClass(int c, uint8_t cls) { return c >= 0 && c < 128 && (kCharClass[c] & cls); }
 bool isLetter(int c) { return inClass(c, kLetter); }
@@ -422,9 +426,21 @@ Token* Scanner::NextToken() {
 Token* Scanner::ScanLine(const NameFilter& names) {
   if (pos != lineStart || !runMayStartHere() || (runPause > 0 && runPause--))
     return Scan();
+  bool any = names.any();
+  if (!countRuns && !any) {
+    // No name can expand: the characters alone tell a run, counted when an
+    // inclusion asks.
+    uint8_t seen = 0;
+    int end = plainCharsEnd(std::min(runLimit(), pos + kMaxRunLength + 1), seen);
+    bool ends = text[end] == '\n' || (text[end] == '/' && text[end + 1] == '/');
+    if (!ends || seen != (kBlankSeen | kOtherSeen) || end - pos > kMaxRunLength)
+      return Scan();
+    Token* run = makeRun(end, curLine, lineCol, NameFilter::stamp(names.changes()));
+    runTokenCount = kUncounted;
+    return run;
+  }
   bool namesTakePlace = false;
-  int end = plainRunEnd(text, pos, runLimit(), false, names.any() ? &names : nullptr, &runTokenCount,
-                        &namesTakePlace);
+  int end = plainRunEnd(text, pos, runLimit(), false, any ? &names : nullptr, &runTokenCount, &namesTakePlace);
   // A long line is left to the scanner: it may hold a token too long to
   // accept, and a run scanned again makes all its tokens at once.
   if (end - pos > kMaxRunLength)
@@ -451,20 +467,11 @@ Token* Scanner::ScanInCondition() {
   condition = kNone;
   if (!runMayStartHere())
     return Scan();
-  // Characters that only ever make tokens a plain run may hold, whatever
-  // their order: a cheaper test than cutting a run, for a rest that is
-  // either dropped whole or scanned again.
+  // A cheaper test than cutting a run, for a rest that is either dropped
+  // whole or scanned again.
+  uint8_t seen = 0;
   int limit = std::min(runLimit(), pos + kMaxRunLength);
-  int end = pos;
-  for (;; ++end) {
-    wchar c = end < limit ? text[end] : 0;
-    if (c < 128 && kInertInRun[c])
-      continue;
-    // A "-" or "/" that starts no directive or comment.
-    if ((c == '-' || c == '/') && text[end + 1] != '-' && text[end + 1] != '/' && text[end + 1] != '*')
-      continue;
-    break;
-  }
+  int end = plainCharsEnd(limit, seen);
   if (end == pos || end == limit || text[end] != '\n')
     return Scan();
   Locate();
@@ -474,13 +481,42 @@ Token* Scanner::ScanInCondition() {
   return run;
 }
 
+// Where the characters from pos stop being ones that only ever make tokens a
+// plain run may hold, whatever their order, before limit; seen tells whether
+// blanks and other characters were among them.
+int Scanner::plainCharsEnd(int limit, uint8_t& seen) const {
+  // limit lies at or before the last line end, so one character more can
+  // be looked at.
+  int end = pos;
+  uint8_t found = 0;
+  for (; end < limit; ++end) {
+    wchar c = text[end];
+    if (c <= 0xFF) {
+      if (uint8_t kind = kInertInRun[c]) {
+        found |= kind;
+        continue;
+      }
+    }
+    // A "-" or "/" that starts no directive or comment, a "." that ends no
+    // decimal constant.
+    wchar d = text[end + 1];
+    bool part = c == '-' || c == '/' ? d != '-' && d != '/' && d != '*' : c == '.' && !(end > pos && isDigit(text[end - 1]));
+    if (!part)
+      break;
+    found |= kOtherSeen;
+  }
+  seen = found;
+  return end;
+}
+
 int Scanner::lastRunTokens() const {
   if (runTokenCount != kUncounted)
     return runTokenCount;
-  // A rest ends with its line end, which plainRunEnd stops at.
+  // A line end taken along ends what plainRunEnd reads.
+  int lineEnd = lastRun.back() == '\n';
   int tokens = 0;
-  plainRunEnd(lastRun.data(), 0, int(lastRun.size()) - 1, true, nullptr, &tokens);
-  return tokens + 1;
+  plainRunEnd(lastRun.data(), 0, int(lastRun.size()) - lineEnd, true, nullptr, &tokens);
+  return tokens + lineEnd;
 }
 
 // A run must be followed by a line end: the tokens after the source's last

@@ -90,6 +90,8 @@ public:
                          int* tokens = nullptr, bool* namesTakePlace = nullptr);
   // The names the text of a plain run scans to, in order, into names.
   static void namesIn(wstring_view run, std::vector<wstring_view>& names);
+  // Asks for lastRunTokens after every run: they are counted as they are cut.
+  void countRunTokens() { countRuns = true; }
   // How many tokens the plain run ScanRuns returned last stands for.
   int lastRunTokens() const;
   static constexpr int kNameRefused = -2;
@@ -114,6 +116,7 @@ private:
   Token* ScanInCondition();
   bool runMayStartHere() const { return oldEols == 0 && !chInjected && !chConverted && ch != EoF && ahead.empty(); }
   int runLimit() { return breakLimit >= 0 ? breakLimit : findRunLimit(); }
+  int plainCharsEnd(int limit, uint8_t& seen) const;
   int findRunLimit();
   Token* makeRun(int end, int runLine, int runCol, uint16_t stamp);
   template <bool kBounded, bool kNames>
@@ -189,6 +192,7 @@ private:
   int breakLimit = -1; // just past the last line end; runs lie before it
   int runTokenCount = 0;
   static constexpr int kUncounted = -1; // counted from lastRun when asked
+  bool countRuns = false;
   wstring_view lastRun;
   bool runMayFollow = true; // after a line end, or where a condition stands
   // Where a condition's line stands (set when its keyword is scanned), or

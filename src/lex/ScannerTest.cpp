@@ -419,6 +419,33 @@ TEST(ScannerPlainRuns, AgreeWithTheScanner) {
   EXPECT_GT(runs, 1000);
 }
 
+// With no name that can expand, a line is told a run by its characters
+// alone: only where the scanner would cut the same run, counted alike.
+TEST(ScannerPlainRuns, CharactersAloneAgree) {
+  struct NoMacros : NameFilter {
+    bool mayExpand(wstring_view) const override { return false; }
+    bool any() const override { return false; }
+    uint64_t changes() const override { return 0; }
+  } none;
+  RandomText random{u"aZ_9 0x1uL.-/*=<>&|!;\t[`\x80\xFF\x100", 4242};
+  int runs = 0;
+  for (int n = 0; n < 20000; ++n) {
+    wstring text = random.of(random.draw() % 12) + u"\n";
+    TokenArena arena;
+    Scanner s(text.data(), int(text.size()), arena);
+    Token* t = s.ScanRuns(&none);
+    if (t->kind != _plainRun)
+      continue;
+    ++runs;
+    int tokens = 0;
+    int end = Scanner::plainRunEnd(text.data(), 0, int(text.size()), false, nullptr, &tokens);
+    bool lineEnd = t->text().back() == u'\n';
+    ASSERT_EQ(end, t->len - lineEnd) << Tok{0, text};
+    EXPECT_EQ(s.lastRunTokens(), tokens + lineEnd) << Tok{0, text};
+  }
+  EXPECT_GT(runs, 1000);
+}
+
 // A macro argument of one such token is copied instead of scanned again.
 TEST(ScannerAlone, OnlyTokensThatScanBackToThemselves) {
   RandomText random{u"aZ_9 0x1fuL.-", 777};

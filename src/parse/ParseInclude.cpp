@@ -69,6 +69,7 @@ void Parser::DoInclude() {
     Scanner file(getwstring(found), depth, scanner->stream->locals);
     file.name()->includedFrom = at.source;
     file.name()->includedLine = at.line;
+    file.countRunTokens();
     // A plain run counts as the tokens it stands for.
     long long count = 0;
     for (Token* tk = file.ScanRuns(&macroNames); tk->kind != _EOF; tk = file.ScanRuns(&macroNames)) {
