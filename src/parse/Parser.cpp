@@ -167,15 +167,17 @@ bool Parser::takeRun(bool active) {
     return false;
   }
   // Its activity was settled by the caller, with conditionals carried out.
-  if (t && endsLine(t) && !skipConditionals && passesAsText(la) &&
-      (!(la->depth & NameFilter::kTakesPlace) || placeNames(la))) {
-    errDist = std::min(errDist, 1 << 30) + 2;
-    if (endsLine(la)) {
-      // Its line end, read here as its own token would be next.
-      ++errDist;
-      moveLocationTo(la, la->line, la->col + la->len - 1);
+  if (t && endsLine(t) && !skipConditionals && passesAsText(la)) {
+    runLineEndCol = la->col + la->len - 1; // before names give way to bodies
+    if (!(la->depth & NameFilter::kTakesPlace) || placeNames(la)) {
+      errDist = std::min(errDist, 1 << 30) + 2;
+      if (endsLine(la)) {
+        // Its line end, read here as its own token would be next.
+        ++errDist;
+        moveLocationTo(la, la->line, runLineEndCol);
+      }
+      return true;
     }
-    return true;
   }
   scanner->expandLast();
   return false;
@@ -450,7 +452,7 @@ void Parser::takeLineRun() {
   runLineEnd = Token(run);
   runLineEnd.kind = _newline;
   runLineEnd.depth = 0;
-  runLineEnd.col = run->col + run->len - 1;
+  runLineEnd.col = runLineEndCol;
   runLineEnd.setText(u"\n"); // the run's text may be a buffer the next run reuses
   t = &runLineEnd;
   readNext();

@@ -100,6 +100,7 @@ public:
   // The line end of a plain run that took it along, once the top rule has
   // consumed the run: a token of its own, as if scanned alone.
   Token runLineEnd;
+  int runLineEndCol = 0; // in the source, of the run delivered last
   int errDist = 2;
   int minErrDist = 2;
   bool skipNewLine = false;
