@@ -366,6 +366,15 @@ TEST(ScannerLimits, OneMoreIsFatal) {
 
 namespace {
 
+// A table in which no name is a macro, though it may hold some (anyName).
+struct NoNameExpands : NameFilter {
+  bool anyName;
+  explicit NoNameExpands(bool anyName) : anyName(anyName) {}
+  bool mayExpand(wstring_view) const override { return false; }
+  bool any() const override { return anyName; }
+  uint64_t changes() const override { return 0; }
+};
+
 // Texts drawn from an alphabet, the same in every run of a test.
 struct RandomText {
   wstring alphabet;
@@ -422,11 +431,7 @@ TEST(ScannerPlainRuns, AgreeWithTheScanner) {
 // With no name that can expand, a line is told a run by its characters
 // alone: only where the scanner would cut the same run, counted alike.
 TEST(ScannerPlainRuns, CharactersAloneAgree) {
-  struct NoMacros : NameFilter {
-    bool mayExpand(wstring_view) const override { return false; }
-    bool any() const override { return false; }
-    uint64_t changes() const override { return 0; }
-  } none;
+  NoNameExpands none(false);
   RandomText random{u"aZ_9 0x1uL.-/*=<>&|!;\t[`\x80\xFF\x100", 4242};
   int runs = 0;
   for (int n = 0; n < 20000; ++n) {
@@ -501,11 +506,7 @@ TEST(ScannerPlainRuns, EndAtLineFeedOrComment) {
 // and all, with its line end, and it stands for the tokens the scanner cuts
 // from it.
 TEST(ScannerPlainRuns, RestOfACondition) {
-  struct NoName : NameFilter {
-    bool mayExpand(wstring_view) const override { return false; }
-    bool any() const override { return true; }
-    uint64_t changes() const override { return 0; }
-  } none;
+  NoNameExpands none(true);
   wstring src = u"--if X * 2 > Y\n--elif (Y\n--if 1\n";
   TokenArena arena;
   Scanner s(src.data(), int(src.size()), arena);
