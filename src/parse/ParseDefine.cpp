@@ -3,15 +3,6 @@
 
 namespace Tolvex {
 
-CMacroScope::Found Parser::checkMacros(wstring_view name) {
-  size_t hash = CMacroScope::hashOf(name);
-  for (auto scope = scopeStack.rbegin(); scope != scopeStack.rend(); ++scope)
-    if ((*scope)->mayHold(hash))
-      if (CMacroScope::Found macro = (*scope)->find(name, hash))
-        return macro;
-  return CMacroScope::Found();
-}
-
 // ParamList -> [ whitespace ] [ "(" [ ident { "," ident } ] ")" ], blanks
 // inside passed over. A list, even an empty one, makes calls read arguments.
 void Parser::ParamList(CMacro& macro) {

@@ -239,17 +239,17 @@ bool Parser::placeNames(Token* run) {
     // cut, and still does.
     Scanner::namesIn(wstring_view(run->val, size_t(len)), runNames);
     for (wstring_view name : runNames)
-      if (CMacroScope::Found found = findMacro(name))
+      if (CMacroScope::Found found = checkMacros(name))
         placedNames.emplace_back(name, &found.macro->soleToken);
   } else {
     struct Recorder : NameFilter {
       std::vector<std::pair<wstring_view, const Token*>>& names;
       explicit Recorder(std::vector<std::pair<wstring_view, const Token*>>& names) : names(names) {}
-      bool mayExpand(wstring_view name) const override { return bool(findMacro(name)); }
+      bool mayExpand(wstring_view name) const override { return bool(checkMacros(name)); }
       bool any() const override { return true; }
       uint64_t changes() const override { return 0; }
       bool takesPlace(wstring_view name, wstring_view next) const override {
-        const CMacro* macro = placeable(findMacro(name), next);
+        const CMacro* macro = placeable(checkMacros(name), next);
         if (macro)
           names.emplace_back(name, &macro->soleToken);
         return macro;

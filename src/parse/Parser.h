@@ -218,7 +218,22 @@ public:
   void EvalDirective(int& cond);
 
   // Macro table and defines (ParseDefine.cpp)
-  static CMacroScope::Found checkMacros(wstring_view name);
+  // The innermost scope's macro of the name; most names are told apart by
+  // their length before they are hashed.
+  static CMacroScope::Found checkMacros(wstring_view name) {
+    size_t hash = 0;
+    bool hashed = false;
+    for (auto scope = scopeStack.rbegin(); scope != scopeStack.rend(); ++scope) {
+      if (!(*scope)->mayHoldLength(name.size()))
+        continue;
+      if (!hashed)
+        hash = CMacroScope::hashOf(name), hashed = true;
+      if ((*scope)->mayHold(hash))
+        if (CMacroScope::Found found = (*scope)->find(name, hash))
+          return found;
+    }
+    return CMacroScope::Found();
+  }
   void ParamList(CMacro& macro);
   void DefineDirective();
   void UndefDirective();
@@ -285,7 +300,7 @@ private:
   // the pump asks again before it delivers one.
   struct MacroNames : NameFilter {
     bool mayExpand(wstring_view name) const override {
-      last = findMacro(name);
+      last = checkMacros(name);
       lastName = name.data();
       return last.macro;
     }
@@ -299,7 +314,7 @@ private:
     // placed without a second look when nothing changed.
     uint64_t changes() const override { return CMacroScope::namesEntered + CMacroScope::namesRemoved; }
     bool takesPlace(wstring_view name, wstring_view next) const override {
-      return placeable(name.data() == lastName ? last : findMacro(name), next);
+      return placeable(name.data() == lastName ? last : checkMacros(name), next);
     }
     // No name in the run may expand now. Names that took a define's place
     // are looked at again when the run is delivered (placeNames).
@@ -321,21 +336,6 @@ private:
   // past one blank, if any, is no macro.
   static const CMacro* placeable(CMacroScope::Found found, wstring_view next);
   static bool writtenAsIs(int kind);
-  // What checkMacros finds, most names told apart by their length first.
-  static CMacroScope::Found findMacro(wstring_view name) {
-    size_t hash = 0;
-    bool hashed = false;
-    for (auto scope = scopeStack.rbegin(); scope != scopeStack.rend(); ++scope) {
-      if (!(*scope)->mayHoldLength(name.size()))
-        continue;
-      if (!hashed)
-        hash = CMacroScope::hashOf(name), hashed = true;
-      if ((*scope)->mayHold(hash))
-        if (CMacroScope::Found found = (*scope)->find(name, hash))
-          return found;
-    }
-    return CMacroScope::Found();
-  }
   bool placeNames(Token* run);
   // placeNames' lists, kept for their storage, and the text it writes.
   std::vector<std::pair<wstring_view, const Token*>> placedNames;

@@ -74,10 +74,6 @@ size_t readFully(int fd, void* to, size_t len) {
   return done;
 }
 
-} // namespace
-
-namespace {
-
 // The file isIncludable opened last, until it is loaded or another is looked for.
 struct KeptOpen {
   std::string path;
